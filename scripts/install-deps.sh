@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Installs the Debian packages needed to build, run and test TOLVIN, when missing.
+set -euo pipefail
+
+packages=(
+    cmake ninja-build g++                       # build
+    qt6-base-dev qt6-qpa-plugins                # Qt 6 Core, Gui, Widgets, Test; xcb and offscreen platforms
+    fonts-ipafont-gothic                        # Japanese text
+    libgtest-dev libgmock-dev libbenchmark-dev  # tests and benchmarks
+    xvfb xauth libx11-dev                       # end-to-end test under a virtual X server
+    clang libclang-rt-14-dev                    # fuzz targets (libFuzzer, sanitizers)
+)
+
+missing=()
+for p in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+        missing+=("$p")
+    fi
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "Installing: ${missing[*]}"
+if [ "$(id -u)" -eq 0 ]; then
+    sudo=()
+elif command -v sudo >/dev/null; then
+    sudo=(sudo)
+else
+    echo "These packages are missing and there is no sudo to install them: ${missing[*]}" >&2
+    exit 1
+fi
+export DEBIAN_FRONTEND=noninteractive
+"${sudo[@]}" apt-get update -q
+"${sudo[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"

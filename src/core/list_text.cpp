@@ -1,0 +1,64 @@
+#include "core/list_text.hpp"
+
+namespace tolvin {
+
+std::u16string remove_char(std::u16string_view text, std::u16string_view chars) {
+    if (chars.empty()) {
+        return std::u16string(text);
+    }
+    const char16_t removed = chars.front();
+    std::u16string out;
+    out.reserve(text.size());
+    for (const char16_t c : text) {
+        if (c != removed) {
+            out.push_back(c);
+        }
+    }
+    return out;
+}
+
+std::u16string remove_spaces(std::u16string_view text) {
+    return remove_char(remove_char(text, u" "), u"\u3000");
+}
+
+std::u16string to_crlf(std::u16string_view text) {
+    std::u16string out;
+    out.reserve(text.size() + text.size() / 8);
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char16_t c = text[i];
+        if (c == u'\r') {
+            if (i + 1 < text.size() && text[i + 1] == u'\n') {
+                ++i; // CR LF stays one line break
+            }
+            out.append(crlf);
+        } else if (c == u'\n' || c == u'\u2029') {
+            out.append(crlf);
+        } else {
+            out.push_back(c);
+        }
+    }
+    return out;
+}
+
+std::u16string limit_message_text(std::int32_t mode) {
+    const std::u16string_view what = mode == 0 ? u"編集" : u"リストアップ";
+    std::u16string text;
+    text.append(what);
+    text.append(u"可能文字数を超えてしまうため リストを表示できません。");
+    text.append(crlf);
+    text.append(u"これは、文字数が、結構多いためです。");
+    text.append(crlf);
+    text.append(u"このソフトで");
+    text.append(what);
+    text.append(u"できる文字数は、65536文字までです。");
+    text.append(crlf);
+    text.append(u"残念ながら 未対応です。m(_ _)m");
+    text.append(crlf);
+    text.append(crlf);
+    text.append(u"リストを分割して");
+    text.append(what);
+    text.append(u"するなど、工夫して編集してみて下さい。");
+    return text;
+}
+
+} // namespace tolvin

@@ -1,0 +1,37 @@
+// The list text: UTF-16 lines separated by CR LF, and the one capacity rule
+// that every text box of the program obeys.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace tolvin {
+
+// A text box takes at most this many characters (CR LF counts two).
+inline constexpr std::size_t list_limit = 65535;
+
+// The line break of every list text.
+inline constexpr std::u16string_view crlf = u"\r\n";
+
+// True when a text of this length may be stored into a text box.
+constexpr bool fits_list_limit(std::size_t length) { return length <= list_limit; }
+
+// The text with every occurrence of the first character of `chars` removed.
+// An empty `chars` removes nothing.
+std::u16string remove_char(std::u16string_view text, std::u16string_view chars);
+
+// The text with every half-width (U+0020) and full-width (U+3000) space removed.
+std::u16string remove_spaces(std::u16string_view text);
+
+// Brings every CR LF, lone CR, lone LF and paragraph separator (U+2029) to CR LF,
+// so that the text can enter a text box and read back exactly as given.
+std::u16string to_crlf(std::u16string_view text);
+
+// The capacity message: title and six-line text. Mode 0 speaks of "編集",
+// any other mode of "リストアップ".
+inline constexpr std::u16string_view limit_message_title = u"この操作は、表示できません！";
+std::u16string limit_message_text(std::int32_t mode);
+
+} // namespace tolvin

@@ -1,0 +1,131 @@
+#include "core/number_text.hpp"
+
+#include <charconv>
+#include <limits>
+#include <string>
+#include <system_error>
+
+namespace tolvin {
+
+namespace {
+
+constexpr bool is_number_blank(char16_t c, bool skip_full_width_space) {
+    return c == u' ' || c == u'\t' || c == u'\n' || (skip_full_width_space && c == u'\u3000');
+}
+
+constexpr bool is_digit(char16_t c) { return c >= u'0' && c <= u'9'; }
+
+} // namespace
+
+double read_number(std::u16string_view text) { return read_number(text, false); }
+
+double read_number(std::u16string_view text, bool skip_full_width_space) {
+    // One pass finds where the number ends and reads it directly when it is a whole
+    // number of at most 18 significant digits, exact in 64 bits.
+    bool negative = false;
+    bool seen_sign = false;
+    bool seen_point = false;
+    bool seen_digit = false;
+    bool nonzero_fraction = false;
+    int integer_digits = 0; // significant ones, leading zeros not counted
+    std::int64_t whole = 0;
+    std::size_t end = 0;
+    for (; end < text.size(); ++end) {
+        const char16_t c = text[end];
+        if (is_number_blank(c, skip_full_width_space)) {
+            continue;
+        }
+        if (is_digit(c)) {
+            if (seen_point) {
+                nonzero_fraction = nonzero_fraction || c != u'0';
+            } else if (integer_digits > 0 || c != u'0') {
+                if (++integer_digits <= 18) {
+                    whole = whole * 10 + (c - u'0');
+                }
+            }
+            seen_digit = true;
+            seen_sign = true; // a sign may only come first
+        } else if (c == u'.' && !seen_point) {
+            seen_point = true;
+            seen_sign = true;
+        } else if ((c == u'-' || c == u'+') && !seen_sign) {
+            negative = c == u'-';
+            seen_sign = true;
+        } else {
+            break;
+        }
+    }
+    if (!seen_digit) {
+        return 0.0;
+    }
+    if (!nonzero_fraction && integer_digits <= 18) {
+        // The conversion of a 64-bit integer to double rounds correctly.
+        const double value = static_cast<double>(whole);
+        return negative ? -value : value;
+    }
+
+    // Otherwise the digits are gathered into ASCII for from_chars, which rounds
+    // correctly however many digits there are.
+    std::string number;
+    bool point_written = false;
+    for (const char16_t c : text.substr(0, end)) {
+        if (is_digit(c)) {
+            if (!point_written && number.empty() && c == u'0') {
+                continue; // a leading zero of the integer part
+            }
+            number.push_back(static_cast<char>(c));
+        } else if (c == u'.') {
+            number.append(number.empty() ? "0." : ".");
+            point_written = true;
+        }
+    }
+    double value = 0.0;
+    const char* first = number.data();
+    const char* last = first + number.size();
+    const auto [parsed_end, error] = std::from_chars(first, last, value, std::chars_format::fixed);
+    if (error == std::errc::result_out_of_range) {
+        // Too large for a double (an integer part of hundreds of digits), or too small.
+        value = integer_digits > 0 ? std::numeric_limits<double>::infinity() : 0.0;
+    } else if (error != std::errc{} || parsed_end != last) {
+        value = 0.0; // cannot happen for the digits gathered above
+    }
+    return negative ? -value : value;
+}
+
+std::u16string padded_number(std::int64_t n, int width) {
+    std::u16string out;
+    append_padded_number(out, n, width);
+    return out;
+}
+
+void append_padded_number(std::u16string& out, std::int64_t n, int width) {
+    // Sign, zeros and digits are laid out in one buffer and appended at once; only a
+    // width beyond the buffer appends its zeros separately.
+    constexpr int room = 32;
+    char16_t buffer[room];
+    int first = room;
+    // The magnitude as unsigned, so that the smallest int64 needs no negation.
+    std::uint64_t magnitude = n < 0 ? 0 - static_cast<std::uint64_t>(n) : static_cast<std::uint64_t>(n);
+    do {
+        buffer[--first] = static_cast<char16_t>(u'0' + magnitude % 10);
+        magnitude /= 10;
+    } while (magnitude != 0);
+    const int digits = room - first;
+    if (width <= room - 1) {
+        while (room - first < width) {
+            buffer[--first] = u'0';
+        }
+        if (n < 0) {
+            buffer[--first] = u'-';
+        }
+        out.append(buffer + first, static_cast<std::size_t>(room - first));
+        return;
+    }
+    if (n < 0) {
+        out.push_back(u'-');
+    }
+    out.append(static_cast<std::size_t>(width - digits), u'0');
+    out.append(buffer + first, static_cast<std::size_t>(digits));
+}
+
+} // namespace tolvin

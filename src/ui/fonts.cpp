@@ -1,0 +1,44 @@
+#include "ui/fonts.hpp"
+
+#include <QFontDatabase>
+#include <QStringList>
+
+namespace tolvin {
+
+namespace {
+
+QFont first_installed(const QStringList& families, QFont::StyleHint hint) {
+    const QStringList installed = QFontDatabase::families();
+    QFont font;
+    for (const QString& family : families) {
+        if (installed.contains(family, Qt::CaseInsensitive)) {
+            font.setFamily(family);
+            break;
+        }
+    }
+    font.setStyleHint(hint);
+    font.setPointSize(9);
+    return font;
+}
+
+} // namespace
+
+QFont list_font() {
+    static const QFont font = first_installed(
+        {QStringLiteral("ＭＳ ゴシック"), QStringLiteral("MS Gothic"), QStringLiteral("IPAGothic"),
+         QStringLiteral("IPAゴシック"), QStringLiteral("IPAexGothic"),
+         QStringLiteral("Noto Sans Mono CJK JP"), QStringLiteral("VL Gothic"), QStringLiteral("TakaoGothic")},
+        QFont::TypeWriter);
+    return font;
+}
+
+QFont ui_font() {
+    static const QFont font = first_installed(
+        {QStringLiteral("MS UI Gothic"), QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("IPAPGothic"),
+         QStringLiteral("IPAPゴシック"), QStringLiteral("Noto Sans CJK JP"), QStringLiteral("IPAGothic"),
+         QStringLiteral("VL PGothic"), QStringLiteral("TakaoPGothic")},
+        QFont::SansSerif);
+    return font;
+}
+
+} // namespace tolvin

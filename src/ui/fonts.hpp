@@ -1,0 +1,15 @@
+// The fonts of the windows: a Japanese UI font, and a Japanese monospace font for
+// the list boxes.
+#pragma once
+
+#include <QFont>
+
+namespace tolvin {
+
+// "ＭＳ ゴシック" 9 point where installed, else an installed Japanese monospace font.
+QFont list_font();
+
+// The font of captions, labels and fields: 9 point Japanese.
+QFont ui_font();
+
+} // namespace tolvin

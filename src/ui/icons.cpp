@@ -1,0 +1,201 @@
+#include "ui/icons.hpp"
+
+#include <QPainter>
+#include <QPainterPath>
+#include <QPixmap>
+
+namespace tolvin {
+
+namespace {
+
+constexpr int side = 32; // drawn at 32 px, scaled down by the button
+
+const char* theme_name(tool_picture p) {
+    switch (p) {
+    case tool_picture::open:
+        return "document-open";
+    case tool_picture::save:
+        return "document-save";
+    case tool_picture::view:
+        return "document-preview";
+    case tool_picture::find:
+        return "edit-find";
+    case tool_picture::undo:
+        return "edit-undo";
+    case tool_picture::redo:
+        return "edit-redo";
+    case tool_picture::options:
+        return "configure";
+    case tool_picture::cut:
+        return "edit-cut";
+    case tool_picture::copy:
+        return "edit-copy";
+    case tool_picture::paste:
+        return "edit-paste";
+    case tool_picture::clear:
+        return "edit-clear";
+    }
+    return "";
+}
+
+QPen pen(const QColor& c, double width) {
+    return QPen(c, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+}
+
+void draw_page(QPainter& g, QRectF r) {
+    g.setPen(pen(QColor(60, 60, 60), 2));
+    g.setBrush(Qt::white);
+    g.drawRect(r);
+}
+
+void draw_lines(QPainter& g, QRectF r) {
+    g.setPen(pen(QColor(70, 110, 190), 2));
+    for (double y = r.top() + 6; y < r.bottom() - 3; y += 5)
+        g.drawLine(QPointF(r.left() + 4, y), QPointF(r.right() - 4, y));
+}
+
+void draw_arrow(QPainter& g, bool back) {
+    QPainterPath path;
+    path.moveTo(back ? 24 : 8, 24);
+    path.cubicTo(back ? 28 : 4, 12, back ? 16 : 16, 8, back ? 8 : 24, 12);
+    g.setPen(pen(QColor(40, 100, 200), 3.5));
+    g.setBrush(Qt::NoBrush);
+    g.drawPath(path);
+    const double x = back ? 8 : 24;
+    const double d = back ? 1 : -1;
+    g.drawLine(QPointF(x, 12), QPointF(x + 7 * d, 6));
+    g.drawLine(QPointF(x, 12), QPointF(x + 7 * d, 17));
+}
+
+void draw(QPainter& g, tool_picture p) {
+    switch (p) {
+    case tool_picture::open:
+        g.setPen(pen(QColor(150, 110, 20), 2));
+        g.setBrush(QColor(240, 200, 80));
+        g.drawRect(QRectF(3, 9, 24, 18));
+        g.setBrush(QColor(250, 220, 120));
+        g.drawPolygon(QPolygonF({QPointF(8, 14), QPointF(30, 14), QPointF(26, 27), QPointF(3, 27)}));
+        break;
+    case tool_picture::save:
+        g.setPen(pen(QColor(30, 50, 110), 2));
+        g.setBrush(QColor(70, 110, 200));
+        g.drawRect(QRectF(4, 4, 24, 24));
+        g.setBrush(Qt::white);
+        g.drawRect(QRectF(9, 5, 14, 9));
+        g.setBrush(QColor(200, 200, 210));
+        g.drawRect(QRectF(9, 19, 14, 8));
+        break;
+    case tool_picture::view:
+        draw_page(g, QRectF(6, 3, 20, 26));
+        draw_lines(g, QRectF(6, 3, 20, 26));
+        break;
+    case tool_picture::find:
+        g.setPen(pen(QColor(50, 50, 50), 3));
+        g.setBrush(QColor(200, 230, 255));
+        g.drawEllipse(QPointF(13, 13), 8, 8);
+        g.setPen(pen(QColor(90, 60, 30), 5));
+        g.drawLine(QPointF(19, 19), QPointF(28, 28));
+        break;
+    case tool_picture::undo:
+        draw_arrow(g, true);
+        break;
+    case tool_picture::redo:
+        draw_arrow(g, false);
+        break;
+    case tool_picture::options: {
+        // A spanner: a ring with a handle.
+        g.setPen(pen(QColor(90, 90, 100), 5));
+        g.drawLine(QPointF(13, 19), QPointF(27, 29));
+        g.setPen(pen(QColor(90, 90, 100), 4));
+        g.setBrush(Qt::NoBrush);
+        g.drawArc(QRectF(3, 3, 16, 16), 100 * 16, 290 * 16);
+        break;
+    }
+    case tool_picture::cut:
+        g.setPen(pen(QColor(60, 60, 60), 2.5));
+        g.drawLine(QPointF(9, 3), QPointF(20, 21));
+        g.drawLine(QPointF(23, 3), QPointF(12, 21));
+        g.setBrush(Qt::NoBrush);
+        g.setPen(pen(QColor(200, 40, 40), 2.5));
+        g.drawEllipse(QPointF(9, 25), 4.5, 4.5);
+        g.drawEllipse(QPointF(23, 25), 4.5, 4.5);
+        break;
+    case tool_picture::copy:
+        draw_page(g, QRectF(3, 3, 16, 20));
+        draw_page(g, QRectF(12, 9, 16, 20));
+        draw_lines(g, QRectF(12, 9, 16, 20));
+        break;
+    case tool_picture::paste:
+        g.setPen(pen(QColor(110, 70, 30), 2));
+        g.setBrush(QColor(200, 150, 90));
+        g.drawRoundedRect(QRectF(4, 5, 20, 24), 2, 2);
+        g.setBrush(QColor(160, 160, 170));
+        g.drawRect(QRectF(9, 2, 10, 6));
+        draw_page(g, QRectF(13, 12, 16, 18));
+        draw_lines(g, QRectF(13, 12, 16, 18));
+        break;
+    case tool_picture::clear:
+        draw_page(g, QRectF(5, 3, 20, 26));
+        g.setPen(pen(QColor(210, 30, 30), 4));
+        g.drawLine(QPointF(10, 10), QPointF(26, 26));
+        g.drawLine(QPointF(26, 10), QPointF(10, 26));
+        break;
+    }
+}
+
+QPixmap canvas() {
+    QPixmap pm(side, side);
+    pm.fill(Qt::transparent);
+    return pm;
+}
+
+QIcon make_tool_icon(tool_picture picture) {
+    const QIcon themed = QIcon::fromTheme(QString::fromLatin1(theme_name(picture)));
+    if (!themed.isNull())
+        return themed;
+    QPixmap pm = canvas();
+    QPainter g(&pm);
+    g.setRenderHint(QPainter::Antialiasing);
+    draw(g, picture);
+    g.end();
+    return QIcon(pm);
+}
+
+} // namespace
+
+QIcon tool_icon(tool_picture picture) {
+    // Looked up and drawn once per run.
+    static QIcon cache[static_cast<int>(tool_picture::clear) + 1];
+    QIcon& icon = cache[static_cast<int>(picture)];
+    if (icon.isNull())
+        icon = make_tool_icon(picture);
+    return icon;
+}
+
+QIcon program_icon() {
+    QPixmap pm = canvas();
+    QPainter g(&pm);
+    g.setRenderHint(QPainter::Antialiasing);
+    g.setPen(pen(QColor(30, 60, 140), 2));
+    g.setBrush(QColor(70, 120, 220));
+    g.drawRoundedRect(QRectF(2, 2, 28, 28), 5, 5);
+    g.setPen(pen(Qt::white, 2.5));
+    for (int y = 9; y <= 23; y += 7) {
+        g.drawPoint(QPointF(8, y));
+        g.drawLine(QPointF(12, y), QPointF(25, y));
+    }
+    g.end();
+    return QIcon(pm);
+}
+
+QIcon result_list_icon() {
+    QPixmap pm = canvas();
+    QPainter g(&pm);
+    g.setRenderHint(QPainter::Antialiasing);
+    draw_page(g, QRectF(5, 2, 22, 28));
+    draw_lines(g, QRectF(5, 2, 22, 28));
+    g.end();
+    return QIcon(pm);
+}
+
+} // namespace tolvin

@@ -1,0 +1,18 @@
+// Pictures of the image buttons and of the windows: the desktop's icon theme where
+// it has them, else small drawings of our own.
+#pragma once
+
+#include <QIcon>
+
+namespace tolvin {
+
+enum class tool_picture { open, save, view, find, undo, redo, options, cut, copy, paste, clear };
+
+QIcon tool_icon(tool_picture picture);
+
+// The program's own icon (main window and about window).
+QIcon program_icon();
+// The result list window's icon.
+QIcon result_list_icon();
+
+} // namespace tolvin

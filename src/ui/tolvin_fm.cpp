@@ -1,0 +1,192 @@
+// The main window's life: start-up, activation, the start-up timer and closing.
+#include "ui/tolvin_fm.hpp"
+
+#include "settings/settings_store.hpp"
+#include "ui/list_fm.hpp"
+#include "ui/platform_services.hpp"
+#include "ui/twips.hpp"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSettings>
+#include <QTimer>
+
+namespace tolvin {
+
+TOLVIN_fm::TOLVIN_fm(platform_services& services, QSettings& store)
+    : Text7(new QPlainTextEdit), text7_box(Text7), services_(services), store_(store) {
+    build_controls();
+    connect_handlers();
+}
+
+TOLVIN_fm::~TOLVIN_fm() {
+    if (result_window_)
+        delete result_window_.data();
+}
+
+void TOLVIN_fm::connect_handlers() {
+    connect(Command14, &QPushButton::clicked, this, &TOLVIN_fm::Command14_Click);
+    connect(Command16, &QPushButton::clicked, this, &TOLVIN_fm::Command16_Click);
+    connect(Command17, &QPushButton::clicked, this, &TOLVIN_fm::Command17_Click);
+    connect(Command18, &QPushButton::clicked, this, &TOLVIN_fm::Command18_Click);
+    connect(Command19, &QPushButton::clicked, this, &TOLVIN_fm::Command19_Click);
+    connect(Command20, &QPushButton::clicked, this, &TOLVIN_fm::Command20_Click);
+    connect(Timer1, &QTimer::timeout, this, &TOLVIN_fm::Timer1_Timer);
+    connect(Text7, &QPlainTextEdit::textChanged, this, &TOLVIN_fm::Text7_Change);
+    Text7->installEventFilter(this);
+    Text7->viewport()->installEventFilter(this);
+}
+
+QString TOLVIN_fm::help_text() {
+    return QStringLiteral(
+        "\r\n"
+        "1. 右上の[？]ボタンで デモを表示できます！\r\n"
+        "\r\n"
+        "2. また、右下の[工具の印]ボタンで 保存時のファイル拡張子を指定できます！\r\n"
+        "\r\n"
+        "(これらの文字を表示しないようにするには、右下の[工具の印]ボタンを押して設定してください。)");
+}
+
+void TOLVIN_fm::Form_Load() {
+    crlf = QStringLiteral("\r\n");
+    load_settings(store_, settings);
+    move_window(settings.main_left, settings.main_top, settings.main_width, settings.main_height);
+    set_window_state(this, settings.main_windowstate);
+    Combo1->setCurrentText(QStringLiteral("最後"));
+    Combo2->setCurrentText(QStringLiteral("最後"));
+    Combo3->setEditText(settings.bk_cmb3);
+    Text1->setText(settings.bk_txt1);
+    Text2->setText(settings.bk_txt2);
+    Text3->setText(settings.bk_txt3);
+    Text4->setText(settings.bk_txt4);
+    Text5->setText(settings.bk_txt5);
+    Text6->setText(settings.bk_txt6);
+    Command16->setToolTip(Label7->toolTip());
+    if (settings.first_flag != 0 && settings.help_comment_flag == 1)
+        text7_box.set_text(help_text());
+    show();
+    settle_outer_geometry(this);
+}
+
+void TOLVIN_fm::Form_Activate() {
+    // The options window, once there is one, is dropped here when the main window
+    // becomes active again.
+}
+
+void TOLVIN_fm::Timer1_Timer() {
+    Timer1->stop();
+    // The splash window, once there is one, closes here.
+}
+
+void TOLVIN_fm::Command18_Click() {
+    // Opens the options window, once there is one, beside the main window.
+}
+
+void TOLVIN_fm::copy_field_texts_to_settings() {
+    settings.bk_cmb3 = Combo3->currentText();
+    settings.bk_txt1 = Text1->text();
+    settings.bk_txt2 = Text2->text();
+    settings.bk_txt3 = Text3->text();
+    settings.bk_txt4 = Text4->text();
+    settings.bk_txt5 = Text5->text();
+    settings.bk_txt6 = Text6->text();
+}
+
+void TOLVIN_fm::save_to_store() {
+    const std::int32_t state = window_state(this);
+    settings.main_windowstate = state == 1 ? 0 : state;
+    const twips_rect normal = normal_outer_geometry(this);
+    set_window_state(this, 0);
+    settings.main_left = normal.left;
+    settings.main_top = normal.top;
+    settings.main_width = normal.width;
+    settings.main_height = normal.height;
+    const QString failure = save_settings(store_, settings);
+    if (!failure.isEmpty()) {
+        services_.message_box(
+            this, QStringLiteral("TOLVIN"),
+            QStringLiteral("設定を保存できませんでした。\r\n%1\r\n%2").arg(store_.fileName(), failure),
+            message_icon::none);
+    }
+}
+
+void TOLVIN_fm::Form_QueryUnload() {
+    unload_result_window();
+    // A running demonstration, once there is one, puts the user's texts back here.
+    copy_field_texts_to_settings();
+    save_to_store();
+}
+
+void TOLVIN_fm::Form_Unload() {
+    // Every other window goes with the main window; the application ends when its
+    // last window has closed.
+    unload_result_window();
+}
+
+list_fm& TOLVIN_fm::result_window() {
+    if (!result_window_) {
+        auto* w = new list_fm(settings);
+        result_window_ = w;
+        connect(w, &list_fm::unloaded, this, &TOLVIN_fm::drop_result_window);
+        w->Form_Load();
+    }
+    return *result_window_;
+}
+
+void TOLVIN_fm::unload_result_window() {
+    if (result_window_)
+        result_window_->close();
+}
+
+void TOLVIN_fm::drop_result_window() {
+    if (!result_window_)
+        return;
+    result_window_->deleteLater();
+    result_window_.clear();
+}
+
+void TOLVIN_fm::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    settle_outer_geometry(this);
+}
+
+void TOLVIN_fm::moveEvent(QMoveEvent* event) {
+    QWidget::moveEvent(event);
+    settle_outer_geometry(this);
+}
+
+void TOLVIN_fm::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    settle_outer_geometry(this);
+    if (!crlf.isEmpty()) // laid out from Form_Load on
+        Form_Resize();
+}
+
+void TOLVIN_fm::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange && !crlf.isEmpty())
+        Form_Resize();
+    else if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        Form_Activate();
+}
+
+void TOLVIN_fm::closeEvent(QCloseEvent* event) {
+    Form_QueryUnload();
+    event->accept();
+    Form_Unload();
+}
+
+bool TOLVIN_fm::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyRelease && watched == Text7)
+        Text7_KeyUp();
+    else if (event->type() == QEvent::MouseButtonRelease && watched == Text7->viewport())
+        Text7_MouseUp();
+    return QWidget::eventFilter(watched, event);
+}
+
+} // namespace tolvin

@@ -1,0 +1,166 @@
+// The main window: the list box with every generator row, the clipboard and undo
+// buttons, start-up and shut-down. It owns the program's state and the result list
+// window; the rules themselves live in core and generators.
+#pragma once
+
+#include "settings/settings_record.hpp"
+#include "ui/list_box.hpp"
+
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+#include <cstdint>
+
+class QComboBox;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QSettings;
+class QTimer;
+
+namespace tolvin {
+
+class list_fm;
+class platform_services;
+
+class TOLVIN_fm : public QWidget {
+    Q_OBJECT
+  public:
+    // `store` is the per-user settings store, read at Form_Load and written at close.
+    TOLVIN_fm(platform_services& services, QSettings& store);
+    ~TOLVIN_fm() override;
+
+    // The settings record: shared with the other windows.
+    settings_record settings;
+
+    // Strips along the top.
+    QFrame* Picture2;       // file buttons
+    QPushButton* Command3;  // open a list file (image)
+    QPushButton* Command4;  // save the list (image)
+    QPushButton* Command8;  // show the list file in the text editor (image)
+    QFrame* Picture1;       // search strip
+    QPushButton* Command1;  // ">>": selection becomes the search text
+    QComboBox* Combo3;      // search text
+    QPushButton* Command9;  // find (image)
+    QPushButton* Command13; // "検索してリストを作る"
+    QPushButton* Command15; // "A" / "あ": search list-up character mode
+    QPushButton* Command10; // "?": show the demonstration
+    QPushButton* Command11; // "デモを終了する"
+
+    QGroupBox* Frame6;      // "リストの編集"
+    QPlainTextEdit* Text7;  // the list box
+    QGroupBox* Frame2;      // the four edit rows
+    QGroupBox* Frame3;      // "やり直し": undo, redo, options and clipboard buttons
+    QPushButton* Command6;  // undo (image)
+    QPushButton* Command7;  // redo (image)
+    QPushButton* Command18; // options (image of a tool)
+    QPushButton* Command20; // cut (image)
+    QPushButton* Command17; // copy (image)
+    QPushButton* Command19; // paste (image)
+    QPushButton* Command14; // clear (image)
+    QTimer* Timer1;         // closes the splash 2,000 ms after a later start
+
+    // Row 1: replace.
+    QLabel* Label1;        // "1. リストの文字"
+    QLineEdit* Text1;      // text to replace
+    QLabel* Label2;        // "を"
+    QLineEdit* Text2;      // replacement
+    QLabel* Label3;        // "に 変更する"
+    QPushButton* Command5; // "実行" of the replace row
+    // Row 2: numbered list.
+    QLabel* Label4;        // "2. 文字"
+    QLineEdit* Text3;      // common text
+    QLabel* Label5;        // "の"
+    QComboBox* Combo1;     // number position: "最後" / "先頭"
+    QLabel* Label6;        // "に"
+    QLabel* Label8;        // "数字"
+    QLineEdit* Text4;      // first number
+    QLabel* Label9;        // "～"
+    QLineEdit* Text5;      // last number
+    QLabel* Label10;       // "を 付加して 番号付きリストを  作る"
+    QPushButton* Command2; // "実行" of the numbered list row
+    // Row 3: add text.
+    QLabel* Label11;        // "3. リストの"
+    QComboBox* Combo2;      // add position: "最後" / "先頭"
+    QLabel* Label12;        // "に 文字"
+    QLineEdit* Text6;       // text to add
+    QLabel* Label13;        // "を 追加する"
+    QPushButton* Command12; // "実行" of the add-text row
+    // Row 4: URL range expansion.
+    QLabel* Label7;         // the URL row's label with the template format
+    QPushButton* Command16; // "実行" of the URL row
+
+    list_box text7_box; // Text7 in list-text positions
+
+    // Start-up: settings, placement, field texts, help text, show.
+    void Form_Load();
+    void Form_Activate();
+    void Form_Resize();
+    void Form_QueryUnload();
+    void Form_Unload();
+    void Timer1_Timer();
+
+    void Command14_Click(); // clear
+    void Command16_Click(); // URL range expansion
+    void Command17_Click(); // copy
+    void Command18_Click(); // options
+    void Command19_Click(); // paste
+    void Command20_Click(); // cut
+
+    // Guarded stores: 0 stored, 1 refused with the capacity message.
+    std::int32_t set_list_text(const QString& text);
+    std::int32_t set_result_text(const QString& text);
+    // Mode 0 speaks of "編集", any other mode of "リストアップ".
+    void show_limit_message(std::int32_t mode);
+
+    void restore_caret();
+    void Text7_KeyUp();
+    void Text7_MouseUp();
+    void Text7_Change();
+
+    void move_window(std::int32_t l, std::int32_t t, std::int32_t w, std::int32_t h);
+
+    // The result list window, loaded (hidden) when it is not loaded yet.
+    list_fm& result_window();
+    bool result_window_loaded() const { return !result_window_.isNull(); }
+    // Closes the result list window, which records its placement, and drops it.
+    void unload_result_window();
+
+    // State of the main window.
+    QString crlf;
+    std::int32_t caret_pos = 0;
+    std::int32_t busy_flag = 0;
+    std::int32_t placing_flag = 0;
+    std::int32_t demo_flag = 0;     // 1 while the demonstration runs
+    std::int32_t demo_url_flag = 0; // 1 once the URL demonstration text is in the list
+
+    // The help text put into the list at a later start.
+    static QString help_text();
+    // What the URL button puts into the list at its first press in a demonstration.
+    static QString url_demo_text();
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void build_controls();
+    void build_edit_rows();
+    void connect_handlers();
+    void copy_field_texts_to_settings();
+    void save_to_store();
+    void drop_result_window();
+
+    platform_services& services_;
+    QSettings& store_;
+    QPointer<list_fm> result_window_;
+};
+
+} // namespace tolvin

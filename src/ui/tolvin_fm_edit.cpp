@@ -1,0 +1,101 @@
+// The list text of the main window: guarded stores under the capacity limit, the
+// caret memory, and the clipboard and clear buttons.
+#include "ui/tolvin_fm.hpp"
+
+#include "core/list_text.hpp"
+#include "ui/clipboard_text.hpp"
+#include "ui/list_fm.hpp"
+#include "ui/platform_services.hpp"
+
+#include <QPlainTextEdit>
+
+namespace tolvin {
+
+namespace {
+
+QString with_crlf(const QString& text) {
+    return QString::fromStdU16String(to_crlf(text.toStdU16String()));
+}
+
+// Stores `text` into `box` under the capacity limit. Returns false, with the box
+// untouched, when the text is too long or holds a character the box cannot keep.
+bool guarded_store(list_box& box, const QString& text) {
+    if (!fits_list_limit(static_cast<std::size_t>(text.size())) || !list_box::can_hold(text))
+        return false;
+    box.set_text(text);
+    return true;
+}
+
+} // namespace
+
+std::int32_t TOLVIN_fm::set_list_text(const QString& text) {
+    if (guarded_store(text7_box, with_crlf(text)))
+        return 0;
+    show_limit_message(0);
+    return 1;
+}
+
+std::int32_t TOLVIN_fm::set_result_text(const QString& text) {
+    if (guarded_store(result_window().text1_box, with_crlf(text)))
+        return 0;
+    show_limit_message(1);
+    return 1;
+}
+
+void TOLVIN_fm::show_limit_message(std::int32_t mode) {
+    services_.message_box(this, QString::fromStdU16String(std::u16string(limit_message_title)),
+                          QString::fromStdU16String(limit_message_text(mode)), message_icon::none);
+}
+
+void TOLVIN_fm::restore_caret() {
+    const qsizetype length = text7_box.length();
+    text7_box.set_selection(length >= caret_pos ? caret_pos : length);
+}
+
+void TOLVIN_fm::Text7_KeyUp() {
+    caret_pos = static_cast<std::int32_t>(text7_box.sel_start());
+}
+
+void TOLVIN_fm::Text7_MouseUp() {
+    caret_pos = static_cast<std::int32_t>(text7_box.sel_start());
+}
+
+void TOLVIN_fm::Text7_Change() {
+    // Every change of the list box is where the undo history records the new text.
+}
+
+void TOLVIN_fm::Command14_Click() {
+    text7_box.set_text(QString());
+}
+
+void TOLVIN_fm::Command17_Click() {
+    put_on_clipboard(text7_box.sel_length() < 1 ? text7_box.text() : text7_box.sel_text());
+    Text7->setFocus();
+}
+
+void TOLVIN_fm::Command20_Click() {
+    const qsizetype length = text7_box.sel_length();
+    if (length <= 0)
+        return;
+    const qsizetype start = text7_box.sel_start();
+    const QString text = text7_box.text();
+    put_on_clipboard(text.mid(start, length));
+    text7_box.set_text(text.left(start) + text.mid(start + length));
+    text7_box.set_selection(start);
+    Text7->setFocus();
+}
+
+void TOLVIN_fm::Command19_Click() {
+    const QString pasted = take_from_clipboard();
+    if (pasted.isEmpty())
+        return;
+    const qsizetype start = text7_box.sel_start();
+    const qsizetype length = text7_box.sel_length();
+    const QString text = text7_box.text();
+    if (set_list_text(text.left(start) + pasted + text.mid(start + length)) == 1)
+        return;
+    text7_box.set_selection(start + pasted.size());
+    Text7->setFocus();
+}
+
+} // namespace tolvin

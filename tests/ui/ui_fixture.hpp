@@ -1,0 +1,76 @@
+// A fresh main window per test, with fake services and a settings file of its own.
+#pragma once
+
+#include "fake_services.hpp"
+#include "ui/list_fm.hpp"
+#include "ui/tolvin_fm.hpp"
+
+#include <QApplication>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <map>
+#include <memory>
+#include <ostream>
+
+// Readable failure output for texts.
+inline void PrintTo(const QString& s, std::ostream* os) {
+    *os << '"' << s.toStdString() << '"';
+}
+
+class ui_fixture : public ::testing::Test {
+  public:
+    // Lets pending window events and deferred deletions run.
+    static void settle() {
+        QCoreApplication::processEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+  protected:
+    // Every key with a valid value, as a later start would find them.
+    static std::map<QString, QString> valid_store() {
+        return {{"left", "300"},         {"top", "150"},
+                {"width", "8000"},       {"height", "7000"},
+                {"windowstate", "0"},    {"first_flag", "1"},
+                {"lw_left", "7845"},     {"lw_top", "0"},
+                {"lw_width", "4125"},    {"lw_height", "7620"},
+                {"lw_windowstate", "0"}, {"bk_cmb3", "jpg"},
+                {"bk_txt1", "a"},        {"bk_txt2", "b"},
+                {"bk_txt3", "c"},        {"bk_txt4", "000"},
+                {"bk_txt5", "015"},      {"bk_txt6", "d"},
+                {"comment_flag", "1"},   {"help_comment_flag", "0"},
+                {"save_type_flag", "1"}, {"save_type_str", "txt"}};
+    }
+
+    QString ini_path() const { return dir.filePath(QStringLiteral("TOLVIN.ini")); }
+
+    void write_store(const std::map<QString, QString>& keys) {
+        QSettings s(ini_path(), QSettings::IniFormat);
+        s.beginGroup(QStringLiteral("Startup"));
+        for (const auto& [k, v] : keys)
+            s.setValue(k, v);
+        s.endGroup();
+        s.sync();
+    }
+
+    // Builds the main window over the store as it stands and runs its start-up.
+    tolvin::TOLVIN_fm& start() {
+        store = std::make_unique<QSettings>(ini_path(), QSettings::IniFormat);
+        fm = std::make_unique<tolvin::TOLVIN_fm>(services, *store);
+        fm->Form_Load();
+        settle();
+        return *fm;
+    }
+
+    void TearDown() override {
+        fm.reset();
+        store.reset();
+        settle();
+    }
+
+    QTemporaryDir dir;
+    fake_services services;
+    std::unique_ptr<QSettings> store;
+    std::unique_ptr<tolvin::TOLVIN_fm> fm;
+};
