@@ -7,10 +7,31 @@
 #include <QSettings>
 #include <cstdio>
 
+#ifdef TOLVIN_HAVE_X11
+#include <X11/Xlib.h>
+#endif
+
+namespace {
+
+// Qt aborts when it cannot reach a display; find that out first and say so.
+bool display_reachable() {
+    if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+        return true;
+    if (qEnvironmentVariableIsEmpty("DISPLAY"))
+        return false;
+#ifdef TOLVIN_HAVE_X11
+    Display* display = XOpenDisplay(nullptr);
+    if (!display)
+        return false;
+    XCloseDisplay(display);
+#endif
+    return true;
+}
+
+} // namespace
+
 int main(int argc, char** argv) {
-    // Without a display Qt would abort; say why and stop instead.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
-        qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
+    if (!display_reachable()) {
         std::fputs("tolvin: no display to show the window on (start it from a desktop session)\n", stderr);
         return 1;
     }

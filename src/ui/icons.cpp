@@ -103,12 +103,19 @@ void draw(QPainter& g, tool_picture p) {
         draw_arrow(g, false);
         break;
     case tool_picture::options: {
-        // A spanner: a ring with a handle.
-        g.setPen(pen(QColor(90, 90, 100), 5));
-        g.drawLine(QPointF(13, 19), QPointF(27, 29));
-        g.setPen(pen(QColor(90, 90, 100), 4));
-        g.setBrush(Qt::NoBrush);
-        g.drawArc(QRectF(3, 3, 16, 16), 100 * 16, 290 * 16);
+        // A spanner: a jawed head and a handle.
+        g.save();
+        g.translate(16, 16);
+        g.rotate(45);
+        g.setPen(Qt::NoPen);
+        g.setBrush(QColor(110, 110, 120));
+        g.drawRoundedRect(QRectF(-3, -4, 6, 18), 2, 2);
+        QPainterPath head;
+        head.addEllipse(QPointF(0, -8), 7, 7);
+        QPainterPath jaw;
+        jaw.addRect(QRectF(-2.5, -16, 5, 8));
+        g.drawPath(head.subtracted(jaw));
+        g.restore();
         break;
     }
     case tool_picture::cut:
