@@ -82,7 +82,9 @@ void BM_memcpy_one_template_output(benchmark::State& state) {
 }
 BENCHMARK(BM_memcpy_one_template_output)->Arg(1000)->Arg(8000)->Arg(65535);
 
-void BM_expand_500_templates(benchmark::State& state) { run_expansion(state, five_hundred_templates()); }
+void BM_expand_500_templates(benchmark::State& state) {
+    run_expansion(state, five_hundred_templates());
+}
 BENCHMARK(BM_expand_500_templates);
 
 void BM_memcpy_500_templates_output(benchmark::State& state) {
@@ -126,7 +128,9 @@ std::u16string hostile_text(std::int64_t kind) {
     return text;
 }
 
-void BM_expand_hostile(benchmark::State& state) { run_expansion(state, hostile_text(state.range(0))); }
+void BM_expand_hostile(benchmark::State& state) {
+    run_expansion(state, hostile_text(state.range(0)));
+}
 BENCHMARK(BM_expand_hostile)->DenseRange(0, 5);
 
 } // namespace

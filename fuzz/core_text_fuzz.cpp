@@ -16,7 +16,9 @@ namespace {
 
 using tolvin::fuzz::require;
 
-bool is_break(char16_t c) { return c == u'\r' || c == u'\n' || c == u'\u2029'; }
+bool is_break(char16_t c) {
+    return c == u'\r' || c == u'\n' || c == u'\u2029';
+}
 
 void check_crlf(const std::u16string& text) {
     const std::u16string out = tolvin::to_crlf(text);
@@ -90,13 +92,15 @@ void check_numbers(const std::u16string& text, const std::uint8_t* data, std::si
         const std::size_t sign = n < 0 ? 1 : 0;
         digits.erase(0, sign);
         // Sign, then zeros up to the width, then the digits.
-        const std::size_t length = sign + std::max(digits.size(), static_cast<std::size_t>(std::max(width, 0)));
+        const std::size_t length =
+            sign + std::max(digits.size(), static_cast<std::size_t>(std::max(width, 0)));
         require(padded.size() == length);
         require((sign == 1) == (padded[0] == u'-'));
         for (std::size_t i = sign; i < length - digits.size(); ++i) {
             require(padded[i] == u'0');
         }
-        require(std::equal(digits.begin(), digits.end(), padded.end() - static_cast<std::ptrdiff_t>(digits.size())));
+        require(std::equal(digits.begin(), digits.end(),
+                           padded.end() - static_cast<std::ptrdiff_t>(digits.size())));
     }
 }
 

@@ -13,7 +13,9 @@ namespace {
 
 using tolvin::fuzz::require;
 
-bool is_url_char(char16_t c) { return c == 33 || (c >= 35 && c <= 38) || (c >= 40 && c <= 126); }
+bool is_url_char(char16_t c) {
+    return c == 33 || (c >= 35 && c <= 38) || (c >= 40 && c <= 126);
+}
 
 void check_shape(const std::u16string& text, const tolvin::url_expansion& result, std::int32_t flag) {
     const std::u16string& out = result.text;

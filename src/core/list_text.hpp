@@ -16,7 +16,9 @@ inline constexpr std::size_t list_limit = 65535;
 inline constexpr std::u16string_view crlf = u"\r\n";
 
 // True when a text of this length may be stored into a text box.
-constexpr bool fits_list_limit(std::size_t length) { return length <= list_limit; }
+constexpr bool fits_list_limit(std::size_t length) {
+    return length <= list_limit;
+}
 
 // The text with every occurrence of the first character of `chars` removed.
 // An empty `chars` removes nothing.

@@ -13,11 +13,15 @@ constexpr bool is_number_blank(char16_t c, bool skip_full_width_space) {
     return c == u' ' || c == u'\t' || c == u'\n' || (skip_full_width_space && c == u'\u3000');
 }
 
-constexpr bool is_digit(char16_t c) { return c >= u'0' && c <= u'9'; }
+constexpr bool is_digit(char16_t c) {
+    return c >= u'0' && c <= u'9';
+}
 
 } // namespace
 
-double read_number(std::u16string_view text) { return read_number(text, false); }
+double read_number(std::u16string_view text) {
+    return read_number(text, false);
+}
 
 double read_number(std::u16string_view text, bool skip_full_width_space) {
     // One pass finds where the number ends and reads it directly when it is a whole

@@ -16,7 +16,9 @@ constexpr std::size_t npos = std::u16string_view::npos;
 
 // Printable ASCII except the space, the double quote and the apostrophe; every other
 // character separates tokens.
-constexpr bool is_url_char(char16_t c) { return c == 33 || (c >= 35 && c <= 38) || (c >= 40 && c <= 126); }
+constexpr bool is_url_char(char16_t c) {
+    return c == 33 || (c >= 35 && c <= 38) || (c >= 40 && c <= 126);
+}
 
 // What the search for a template's head needs to know of a character.
 enum class char_kind : unsigned char { url, separator, slash, open };
@@ -24,15 +26,17 @@ enum class char_kind : unsigned char { url, separator, slash, open };
 constexpr auto ascii_kinds = [] {
     std::array<char_kind, 128> kinds{};
     for (char16_t c = 0; c < 128; ++c) {
-        kinds[c] = c == u'[' ? char_kind::open
-                   : c == u'/' ? char_kind::slash
+        kinds[c] = c == u'['        ? char_kind::open
+                   : c == u'/'      ? char_kind::slash
                    : is_url_char(c) ? char_kind::url
                                     : char_kind::separator;
     }
     return kinds;
 }();
 
-constexpr char_kind kind_of(char16_t c) { return c < 128 ? ascii_kinds[c] : char_kind::separator; }
+constexpr char_kind kind_of(char16_t c) {
+    return c < 128 ? ascii_kinds[c] : char_kind::separator;
+}
 
 struct number_range {
     std::int32_t first = 0;
@@ -82,8 +86,8 @@ std::size_t padded_length(std::int64_t n, int width) {
     return (n < 0 ? 1 : 0) + std::max(digits, static_cast<std::size_t>(std::max(width, 0)));
 }
 
-// Writes n over `length` characters that already hold a number of the same padded
-// length: digits from the right, then zeros, then the sign.
+// Writes n as append_padded_number does, over exactly `length` characters (its
+// padded length): digits from the right, then zeros, then the sign.
 void write_padded_number(char16_t* slot, std::size_t length, std::int64_t n) {
     std::uint64_t magnitude = static_cast<std::uint64_t>(n < 0 ? -n : n);
     std::size_t i = length;
@@ -115,7 +119,6 @@ url_expansion expand_url(std::u16string_view text, std::int32_t comment_flag) {
     url_expansion result;
     std::u16string& out = result.text;
     const std::size_t size = text.size();
-    std::u16string after_number; // suffix and CR LF, the same for every line of a block
     std::int32_t blocks = 0;
     std::size_t p = 0; // where the search for the next "[" starts
 
@@ -179,23 +182,26 @@ url_expansion expand_url(std::u16string_view text, std::int32_t comment_flag) {
 
         const std::u16string_view head = text.substr(start, open - start);
         const std::u16string_view directory = slash == npos ? head : text.substr(start, slash + 1 - start);
-        const std::u16string_view name = slash == npos ? std::u16string_view{} : text.substr(slash + 1, open - slash - 1);
+        const std::u16string_view name =
+            slash == npos ? std::u16string_view{} : text.substr(slash + 1, open - slash - 1);
         const std::size_t suffix_end = plus == npos ? end : plus;
         const std::u16string_view suffix = text.substr(close + 1, suffix_end - close - 1);
-        const std::u16string_view extra = plus == npos ? std::u16string_view{} : text.substr(plus + 1, end - plus - 1);
+        const std::u16string_view extra =
+            plus == npos ? std::u16string_view{} : text.substr(plus + 1, end - plus - 1);
 
         // Room for the whole block, or for as much of it as comes before the cut.
         const std::int64_t first = range->first;
         const std::int64_t last = range->last;
-        const std::uint64_t count = static_cast<std::uint64_t>(first <= last ? last - first : first - last) + 1;
+        const std::uint64_t count =
+            static_cast<std::uint64_t>(first <= last ? last - first : first - last) + 1;
         // A number takes the width, or at most a sign and ten digits.
-        const std::size_t number_length = std::max<std::size_t>(static_cast<std::size_t>(range->width), 11);
-        const std::size_t line_length = head.size() + number_length + suffix.size() + 2;
+        const std::size_t widest_number = std::max<std::size_t>(static_cast<std::size_t>(range->width), 11);
+        const std::size_t widest_line = head.size() + widest_number + suffix.size() + 2;
         const std::size_t heading_length = comment_flag == 1 ? 20 + name.size() : 0;
         const std::size_t extra_length = plus == npos ? 0 : directory.size() + extra.size() + 2;
-        const std::size_t lines_before_cut = list_limit / line_length + 2;
+        const std::size_t lines_before_cut = list_limit / widest_line + 2;
         const std::size_t numbered_length =
-            static_cast<std::size_t>(std::min<std::uint64_t>(count, lines_before_cut)) * line_length;
+            static_cast<std::size_t>(std::min<std::uint64_t>(count, lines_before_cut)) * widest_line;
         make_room(out, out.size() + 2 + heading_length + extra_length + numbered_length + 7);
 
         if (plus != npos) {
@@ -215,28 +221,31 @@ url_expansion expand_url(std::u16string_view text, std::int32_t comment_flag) {
             out.append(extra);
             out.append(crlf);
         }
-        after_number.assign(suffix);
-        after_number.append(crlf);
         // The lines of a block differ only in their number: while the number keeps its
         // length, a line is the previous one copied, with the digits rewritten in place.
         const int width = range->width;
+        const std::size_t fixed_length = head.size() + suffix.size() + crlf.size();
         std::size_t previous_start = 0;
         std::size_t previous_number_length = 0;
         const std::int64_t step = first <= last ? 1 : -1;
         for (std::int64_t n = first;; n += step) {
             ++result.lines;
-            const std::size_t length = padded_length(n, width);
+            const std::size_t number_length = padded_length(n, width);
             const std::size_t line_start = out.size();
-            if (length == previous_number_length) {
-                const std::size_t line_length = head.size() + length + after_number.size();
+            const std::size_t line_length = fixed_length + number_length;
+            if (number_length == previous_number_length) {
+                make_room(out, line_start + line_length); // the copy's source stays in place
                 out.append(out.data() + previous_start, line_length);
-                write_padded_number(out.data() + line_start + head.size(), length, n);
             } else {
-                out.append(head);
-                append_padded_number(out, n, width);
-                out.append(after_number);
-                previous_number_length = length;
+                out.resize(line_start + line_length);
+                char16_t* line = out.data() + line_start;
+                std::copy(head.begin(), head.end(), line);
+                line += head.size() + number_length;
+                line = std::copy(suffix.begin(), suffix.end(), line);
+                std::copy(crlf.begin(), crlf.end(), line);
+                previous_number_length = number_length;
             }
+            write_padded_number(out.data() + line_start + head.size(), number_length, n);
             previous_start = line_start;
             if (out.size() > list_limit) {
                 return result;

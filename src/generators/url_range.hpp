@@ -9,8 +9,8 @@
 namespace tolvin {
 
 struct url_expansion {
-    std::u16string text;     // the expanded list; every line ends with CR LF; empty when nothing expands
-    std::int32_t lines = 0;  // URL lines made, extra-name lines included (added to lw_url_su by the caller)
+    std::u16string text;    // the expanded list; every line ends with CR LF; empty when nothing expands
+    std::int32_t lines = 0; // URL lines made, extra-name lines included (added to lw_url_su by the caller)
 };
 
 // Expands every URL range template of `list_text`. With `comment_flag` 1 each block

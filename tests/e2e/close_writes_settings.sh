@@ -15,21 +15,27 @@ if [ -z "${TOLVIN_E2E_INNER:-}" ]; then
 fi
 
 title="TOLVIN ダウンロードリスト作成 編集 SOFT"
-"$tolvin" &
+"$tolvin" 2>"$HOME/stderr.txt" &
 pid=$!
-for _ in $(seq 100); do
+for _ in $(seq 300); do
     "$close_window" --find "$title" && break
     sleep 0.1
 done
-"$close_window" --find "$title" || { echo "FAIL: the main window did not appear"; kill $pid; exit 1; }
-sleep 0.5
-"$close_window" "$title"
-for _ in $(seq 100); do
+"$close_window" --find "$title" || { echo "FAIL: the main window did not appear"; cat "$HOME/stderr.txt"; kill $pid; exit 1; }
+# A loaded machine may map the window before the program listens for the close
+# message: ask again, as a user would click again.
+for _ in 1 2 3; do
+    sleep 0.5
+    "$close_window" "$title" || true
+    for _ in $(seq 50); do
+        kill -0 $pid 2>/dev/null || break
+        sleep 0.1
+    done
     kill -0 $pid 2>/dev/null || break
-    sleep 0.1
 done
 if kill -0 $pid 2>/dev/null; then
     echo "FAIL: the program did not end after its main window was closed"
+    cat "$HOME/stderr.txt"
     kill $pid
     exit 1
 fi

@@ -1,6 +1,6 @@
 // A plain step-by-step transcription of the URL range expansion, written for clarity
-// rather than speed (it rescans freely and walks p one character at a time). The tests
-// and the fuzz target compare the real expand_url against it on small inputs.
+// rather than speed (it rescans freely and walks p one character at a time).
+// The fuzz target compares the real expand_url against it on small inputs.
 #pragma once
 
 #include "core/number_text.hpp"
@@ -14,7 +14,9 @@
 
 namespace tolvin::reference {
 
-inline bool url_char(char16_t c) { return c == 33 || (c >= 35 && c <= 38) || (c >= 40 && c <= 126); }
+inline bool url_char(char16_t c) {
+    return c == 33 || (c >= 35 && c <= 38) || (c >= 40 && c <= 126);
+}
 
 inline void append_number(std::u16string& out, long long n, long long width) {
     const std::string digits = std::to_string(n < 0 ? -n : n);
