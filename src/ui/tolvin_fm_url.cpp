@@ -53,6 +53,7 @@ void TOLVIN_fm::Command16_Click() {
     }
     list_fm& result = result_window();
     result.show();
+    result.raise();
     if (window_state(&result) == 1)
         set_window_state(&result, 0);
 
@@ -74,6 +75,7 @@ void TOLVIN_fm::Command16_Click() {
     if (set_result_text(text) != 0)
         return;
     result.text1_box.set_selection(result.text1_box.length());
+    result.activateWindow();
     result.Text1->setFocus();
     result.setWindowTitle(QStringLiteral("TOLVIN リスト (%1)").arg(settings.lw_url_su));
 }
