@@ -37,7 +37,7 @@ void adapter_store_and_read(benchmark::State& state) {
     QPlainTextEdit edit;
     tolvin::list_box box(&edit);
     for (auto _ : state) {
-        if (tolvin::fits_list_limit(tolvin::list_box::stored_length(text)) &&
+        if (tolvin::fits_list_limit(static_cast<std::size_t>(text.size())) &&
             tolvin::list_box::can_hold(text)) {
             box.set_text(text);
         }

@@ -46,23 +46,6 @@ bool list_box::can_hold(QStringView text) {
     return !text.contains(QChar(0xFDD0)) && !text.contains(QChar(0xFDD1));
 }
 
-qsizetype list_box::stored_length(QStringView text) {
-    qsizetype length = text.size();
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text[i];
-        if (c == u'\r') {
-            if (i + 1 < text.size() && text[i + 1] == u'\n') {
-                ++i;
-            } else {
-                ++length;
-            }
-        } else if (c == u'\n' || c == QChar::ParagraphSeparator) {
-            ++length;
-        }
-    }
-    return length;
-}
-
 qsizetype list_box::sel_start() const {
     return to_list_pos(edit_->textCursor().selectionStart());
 }

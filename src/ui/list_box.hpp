@@ -29,9 +29,6 @@ class list_box {
     // text holds U+FDD0 or U+FDD1, which the widget's document turns into line breaks.
     // A store that must keep the text exactly refuses such a text instead.
     static bool can_hold(QStringView text);
-    // Length of `text` once set_text has brought its line breaks to CR LF (a lone CR,
-    // a lone LF or a U+2029 then counts two), for checking it against the list limit.
-    static qsizetype stored_length(QStringView text);
 
     // Selection in list-text positions: start (the lower end) and length.
     qsizetype sel_start() const;

@@ -66,16 +66,6 @@ INSTANTIATE_TEST_SUITE_P(
                        19200,
                        14400,
                        {0, 9400, 8000, 5000}},
-        placement_case{
-            "exactly the screen", {0, 0, 19200, 14400}, main_min_size, 19200, 14400, {0, 0, 19200, 14400}},
-        placement_case{"right edge on the screen's",
-                       {10200, 9400, 9000, 5000},
-                       main_min_size,
-                       19200,
-                       14400,
-                       {10200, 9400, 9000, 5000}},
-        placement_case{
-            "exactly the minimum", {0, 0, 7845, 4245}, main_min_size, 19200, 14400, {0, 0, 7845, 4245}},
         // A screen below the minimum size: the minimum wins, whatever size was asked,
         // and the far edge stays on the screen's.
         placement_case{"narrow screen, small request",

@@ -83,7 +83,6 @@ TEST_P(text_test, reads_back_with_crlf) {
     box.set_text(given);
     EXPECT_EQ(box.text(), QString::fromUtf16(GetParam().read));
     EXPECT_EQ(box.length(), box.text().size());
-    EXPECT_EQ(list_box::stored_length(given), box.length());
     EXPECT_TRUE(list_box::can_hold(given));
 }
 
@@ -122,13 +121,6 @@ TEST_F(list_box_test, every_code_unit_but_line_breaks_and_frame_marks_is_kept) {
     EXPECT_FALSE(list_box::can_hold(QStringLiteral("a\uFDD1")));
     box.set_text(QStringLiteral("a\uFDD0b"));
     EXPECT_EQ(box.text(), "a\r\nb");
-}
-
-TEST_F(list_box_test, stored_length_counts_every_line_break_two) {
-    EXPECT_EQ(list_box::stored_length(u""), 0);
-    EXPECT_EQ(list_box::stored_length(u"\r"), 2);
-    EXPECT_EQ(list_box::stored_length(u"a\n\n"), 5);
-    EXPECT_EQ(list_box::stored_length(u"\r\n\r"), 4);
 }
 
 class mapping_test : public list_box_test, public ::testing::WithParamInterface<const char16_t*> {};
