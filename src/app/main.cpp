@@ -14,28 +14,60 @@
 namespace {
 
 // Qt aborts when it cannot reach a display; find that out first and say so.
-bool display_reachable() {
-    if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
-        return true;
-    if (qEnvironmentVariableIsEmpty("DISPLAY"))
-        return false;
+// The probing connection stays open until Qt has its own: an X server with no
+// other client resets when its last client leaves, and a connection made during
+// that reset is refused.
+class display_probe {
+  public:
+    display_probe() {
+        if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") ||
+            !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
+            reachable_ = true;
+            return;
+        }
+        if (qEnvironmentVariableIsEmpty("DISPLAY"))
+            return;
 #ifdef TOLVIN_HAVE_X11
-    Display* display = XOpenDisplay(nullptr);
-    if (!display)
-        return false;
-    XCloseDisplay(display);
+        display_ = XOpenDisplay(nullptr);
+        reachable_ = display_ != nullptr;
+#else
+        reachable_ = true;
 #endif
-    return true;
-}
+    }
+    ~display_probe() {
+        release();
+    }
+    display_probe(const display_probe&) = delete;
+    display_probe& operator=(const display_probe&) = delete;
+
+    bool reachable() const {
+        return reachable_;
+    }
+    void release() {
+#ifdef TOLVIN_HAVE_X11
+        if (display_)
+            XCloseDisplay(display_);
+        display_ = nullptr;
+#endif
+    }
+
+  private:
+    bool reachable_ = false;
+#ifdef TOLVIN_HAVE_X11
+    Display* display_ = nullptr;
+#endif
+};
 
 } // namespace
 
 int main(int argc, char** argv) {
-    if (!display_reachable()) {
+    display_probe probe;
+    if (!probe.reachable()) {
         std::fputs("tolvin: no display to show the window on (start it from a desktop session)\n", stderr);
         return 1;
     }
     QApplication app(argc, argv);
+    probe.release();
     QApplication::setApplicationName(QStringLiteral("TOLVIN"));
     QApplication::setOrganizationName(QStringLiteral("TOLVIN"));
 

@@ -11,7 +11,9 @@ if [ -z "${TOLVIN_E2E_INNER:-}" ]; then
     export HOME=$home XDG_CONFIG_HOME=$home/.config XDG_RUNTIME_DIR=$home/run TOLVIN_E2E_INNER=1
     mkdir -m 700 "$XDG_RUNTIME_DIR"
     unset QT_QPA_PLATFORM
-    exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$@"
+    # -noreset: the probes below come and go before the program connects, and a server
+    # that resets whenever its last client leaves refuses connections meanwhile.
+    exec xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" "$0" "$@"
 fi
 
 title="TOLVIN ダウンロードリスト作成 編集 SOFT"
