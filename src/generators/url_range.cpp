@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
 #include <limits>
 #include <optional>
 
@@ -44,6 +45,22 @@ struct number_range {
     int width = 0;
 };
 
+// A number of a range: the common "-" and up to nine digits read directly, anything
+// else by the general rule, rounded into 32 bits.
+std::optional<std::int32_t> read_range_number(std::u16string_view text) {
+    const bool negative = !text.empty() && text.front() == u'-';
+    const std::u16string_view digits = text.substr(negative ? 1 : 0);
+    if (!digits.empty() && digits.size() <= 9 &&
+        std::all_of(digits.begin(), digits.end(), [](char16_t c) { return c >= u'0' && c <= u'9'; })) {
+        std::int32_t value = 0;
+        for (const char16_t c : digits) {
+            value = value * 10 + (c - u'0');
+        }
+        return negative ? -value : value;
+    }
+    return round_to_int32(read_number(text, true));
+}
+
 // Reads "first-last" out of the text between the brackets; empty when the text holds
 // no dash or a number lies outside the 32-bit range.
 std::optional<number_range> read_range(std::u16string_view range) {
@@ -54,54 +71,99 @@ std::optional<number_range> read_range(std::u16string_view range) {
     }
     const std::u16string_view first_text = range.substr(0, dash);
     const std::u16string_view last_text = range.substr(dash + 1);
-    const auto first = round_to_int32(read_number(first_text, true));
-    const auto last = round_to_int32(read_number(last_text, true));
+    const auto first = read_range_number(first_text);
+    const auto last = read_range_number(last_text);
     if (!first || !last) {
         return std::nullopt;
     }
     // Only the first number sets the width: its characters other than blanks,
     // less the sign of a negative number.
-    std::size_t width = 0;
-    for (const char16_t c : first_text) {
-        if (c != u' ' && c != u'\u3000') {
-            ++width;
-        }
+    const std::size_t width = static_cast<std::size_t>(std::count_if(
+        first_text.begin(), first_text.end(), [](char16_t c) { return c != u' ' && c != u'\u3000'; }));
+    // A negative first number's "-" is there, so the width is at least 1. Only a
+    // range text of gigabytes could reach the int bound.
+    const std::size_t digits =
+        std::min<std::size_t>(width - (*first < 0 ? 1 : 0), std::numeric_limits<int>::max());
+    return number_range{*first, *last, static_cast<int>(digits)};
+}
+
+constexpr std::uint64_t magnitude_of(std::int64_t n) {
+    return static_cast<std::uint64_t>(n < 0 ? -n : n);
+}
+
+// The number of decimal digits of a magnitude.
+std::size_t digit_count(std::uint64_t magnitude) {
+    std::size_t digits = 1;
+    for (; magnitude >= 10; magnitude /= 10) {
+        ++digits;
     }
-    if (*first < 0) {
-        --width; // the "-" is there, so the width was at least 1
-    }
-    // Only a range text of gigabytes could reach this bound.
-    width = std::min<std::size_t>(width, std::numeric_limits<int>::max());
-    return number_range{*first, *last, static_cast<int>(width)};
+    return digits;
 }
 
 // The length of append_padded_number(n, width) for a 32-bit n.
 std::size_t padded_length(std::int64_t n, int width) {
-    std::uint64_t magnitude = static_cast<std::uint64_t>(n < 0 ? -n : n);
-    std::size_t digits = 1;
-    while (magnitude >= 10) {
-        magnitude /= 10;
-        ++digits;
+    return (n < 0 ? 1 : 0) +
+           std::max(digit_count(magnitude_of(n)), static_cast<std::size_t>(std::max(width, 0)));
+}
+
+// Writes the last `count` decimal digits of a magnitude (zeros where it has fewer)
+// so that they end just before `end`, two digits at a time. Every magnitude here
+// is one of a 32-bit number, and 32-bit division by a constant is the cheaper.
+void write_low_digits(char16_t* end, std::uint32_t magnitude, std::size_t count) {
+    static constexpr auto pairs = [] {
+        std::array<char16_t, 200> table{};
+        for (int i = 0; i < 100; ++i) {
+            table[2 * i] = static_cast<char16_t>(u'0' + i / 10);
+            table[2 * i + 1] = static_cast<char16_t>(u'0' + i % 10);
+        }
+        return table;
+    }();
+    for (; count >= 2; count -= 2) {
+        const std::size_t pair = static_cast<std::size_t>(magnitude % 100) * 2;
+        magnitude /= 100;
+        *--end = pairs[pair + 1];
+        *--end = pairs[pair];
     }
-    return (n < 0 ? 1 : 0) + std::max(digits, static_cast<std::size_t>(std::max(width, 0)));
+    if (count == 1) {
+        *--end = static_cast<char16_t>(u'0' + magnitude % 10);
+    }
 }
 
 // Writes n as append_padded_number does, over exactly `length` characters (its
-// padded length): digits from the right, then zeros, then the sign.
+// padded length).
 void write_padded_number(char16_t* slot, std::size_t length, std::int64_t n) {
-    std::uint64_t magnitude = static_cast<std::uint64_t>(n < 0 ? -n : n);
-    std::size_t i = length;
-    do {
-        slot[--i] = static_cast<char16_t>(u'0' + magnitude % 10);
-        magnitude /= 10;
-    } while (magnitude != 0);
     const std::size_t sign = n < 0 ? 1 : 0;
-    while (i > sign) {
-        slot[--i] = u'0';
-    }
+    write_low_digits(slot + length, static_cast<std::uint32_t>(magnitude_of(n)), length - sign);
     if (sign != 0) {
         slot[0] = u'-';
     }
+}
+
+// The numbers around n that print at n's padded length: those with n's sign and
+// as many digits, or all that fit the width when n's digits do.
+struct length_run {
+    std::int64_t low;
+    std::int64_t high;
+};
+
+length_run same_length_run(std::int64_t n, int width) {
+    // Past 10^18 the bounds lie beyond every 32-bit number anyway.
+    constexpr std::size_t max_digits = 18;
+    std::size_t digits = digit_count(magnitude_of(n));
+    const bool padded = digits <= static_cast<std::size_t>(std::max(width, 0));
+    if (padded) {
+        digits = std::min(static_cast<std::size_t>(width), max_digits);
+    }
+    std::int64_t highest = 9; // the largest magnitude with that many digits
+    for (std::size_t d = 1; d < digits; ++d) {
+        highest = highest * 10 + 9;
+    }
+    // The smallest magnitude with that many digits, 0 for a single digit or padding.
+    const std::int64_t lowest = padded || digits == 1 ? 0 : highest / 10 + 1;
+    if (n < 0) {
+        return {-highest, lowest == 0 ? -1 : -lowest};
+    }
+    return {lowest, highest};
 }
 
 // Makes room for `needed` characters. The first block reserves the whole list limit
@@ -208,7 +270,8 @@ url_expansion expand_url(std::u16string_view text, std::int32_t comment_flag) {
             ++result.lines;
         }
         ++blocks;
-        out.append(crlf);
+        out.push_back(u'\r'); // room was made above: no call out for these two
+        out.push_back(u'\n');
         if (comment_flag == 1) {
             append_padded_number(out, blocks, 0);
             out.append(u". ");
@@ -221,38 +284,63 @@ url_expansion expand_url(std::u16string_view text, std::int32_t comment_flag) {
             out.append(extra);
             out.append(crlf);
         }
-        // The lines of a block differ only in their number: while the number keeps its
-        // length, a line is the previous one copied, with the digits rewritten in place.
+        // The lines of a block differ only in their number. A run of numbers of one
+        // printed length is written at once: its first line built and copied over the
+        // whole run, then each line's low digits written from its own number.
         const int width = range->width;
         const std::size_t fixed_length = head.size() + suffix.size() + crlf.size();
-        std::size_t previous_start = 0;
-        std::size_t previous_number_length = 0;
         const std::int64_t step = first <= last ? 1 : -1;
-        for (std::int64_t n = first;; n += step) {
-            ++result.lines;
+        for (std::int64_t n = first;;) {
             const std::size_t number_length = padded_length(n, width);
-            const std::size_t line_start = out.size();
+            const length_run run = same_length_run(n, width);
+            const std::int64_t run_end = step > 0 ? std::min(run.high, last) : std::max(run.low, last);
             const std::size_t line_length = fixed_length + number_length;
-            if (number_length == previous_number_length) {
-                make_room(out, line_start + line_length); // the copy's source stays in place
-                out.append(out.data() + previous_start, line_length);
-            } else {
-                out.resize(line_start + line_length);
-                char16_t* line = out.data() + line_start;
-                std::copy(head.begin(), head.end(), line);
-                line += head.size() + number_length;
-                line = std::copy(suffix.begin(), suffix.end(), line);
-                std::copy(crlf.begin(), crlf.end(), line);
-                previous_number_length = number_length;
+            const std::size_t run_start = out.size();
+            // The line that passes the limit is the last one written (the block's
+            // heading lines may have passed it already).
+            const std::size_t lines_to_cut =
+                run_start > list_limit ? 1 : (list_limit - run_start) / line_length + 1;
+            const std::size_t lines = static_cast<std::size_t>(
+                std::min<std::uint64_t>(static_cast<std::uint64_t>((run_end - n) * step) + 1, lines_to_cut));
+
+            make_room(out, run_start + lines * line_length);
+            out.resize(run_start + lines * line_length);
+            char16_t* const first_line = out.data() + run_start;
+            char16_t* line = std::copy(head.begin(), head.end(), first_line);
+            write_padded_number(line, number_length, n);
+            line = std::copy(suffix.begin(), suffix.end(), line + number_length);
+            std::copy(crlf.begin(), crlf.end(), line);
+            for (std::size_t copied = 1; copied < lines;) {
+                const std::size_t count = std::min(copied, lines - copied);
+                std::memcpy(first_line + copied * line_length, first_line,
+                            count * line_length * sizeof(char16_t));
+                copied += count;
             }
-            write_padded_number(out.data() + line_start + head.size(), number_length, n);
-            previous_start = line_start;
+            // Every copy holds the first line's number; only its low digits differ from
+            // line to line: as many as the run's largest magnitude has. Each line's are
+            // written from its own number, so no line waits for the one before.
+            const std::int64_t run_last = n + static_cast<std::int64_t>(lines - 1) * step;
+            const std::size_t low_digits =
+                std::min(number_length - (n < 0 ? 1 : 0),
+                         digit_count(std::max(magnitude_of(n), magnitude_of(run_last))));
+            char16_t* number_end = first_line + head.size() + number_length;
+            for (std::size_t i = 1; i < lines; ++i) {
+                number_end += line_length;
+                write_low_digits(
+                    number_end,
+                    static_cast<std::uint32_t>(magnitude_of(n + static_cast<std::int64_t>(i) * step)),
+                    low_digits);
+            }
+            result.lines += static_cast<std::int32_t>(lines);
+            n += static_cast<std::int64_t>(lines - 1) * step;
+
             if (out.size() > list_limit) {
                 return result;
             }
             if (n == last) {
                 break;
             }
+            n += step;
         }
         if (comment_flag == 1) {
             out.append(u"=END=");

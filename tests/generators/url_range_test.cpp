@@ -70,6 +70,9 @@ std::vector<expansion_case> expansion_cases() {
         {"blanks_inside_brackets", u"p[ 000 - 010 ]q", 0, join({{u""}, numbered(u"p", 0, 10, 3, u"q")}), 11},
         {"negative_first_number", u"p[-5-5]", 0, join({{u""}, numbered(u"p", -5, 5, 1, u"")}), 11},
         {"negative_padded", u"p[-05-5]", 0, join({{u""}, numbered(u"p", -5, 5, 2, u"")}), 11},
+        // Where the printed length changes, counting either way and on either side of 0.
+        {"length_changes_downwards", u"p[12-7]q", 0, join({{u""}, numbered(u"p", 12, 7, 2, u"q")}), 6},
+        {"negative_downwards", u"p[-8--12]q", 0, join({{u""}, numbered(u"p", -8, -12, 1, u"q")}), 5},
         {"extra_name_first", abc + u"welcome[000-024].jpg+welcome.jpg", 0,
          join({{u"", abc + u"welcome.jpg"}, numbered(abc + u"welcome", 0, 24, 3, u".jpg")}), 26},
         {"extra_name_without_slash",
