@@ -126,6 +126,7 @@ void TOLVIN_fm::Form_Unload() {
     // Every other window goes with the main window; the application ends when its
     // last window has closed.
     unload_result_window();
+    unloaded_ = true;
 }
 
 list_fm& TOLVIN_fm::result_window() {
@@ -163,12 +164,14 @@ void TOLVIN_fm::moveEvent(QMoveEvent* event) {
 void TOLVIN_fm::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     settle_outer_geometry(this);
-    if (!crlf.isEmpty()) // laid out from Form_Load on
+    if (!crlf.isEmpty() && !unloaded_) // laid out from Form_Load on
         Form_Resize();
 }
 
 void TOLVIN_fm::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
+    if (unloaded_)
+        return;
     if (event->type() == QEvent::WindowStateChange && !crlf.isEmpty())
         Form_Resize();
     else if (event->type() == QEvent::ActivationChange && isActiveWindow())
@@ -182,6 +185,8 @@ void TOLVIN_fm::closeEvent(QCloseEvent* event) {
 }
 
 bool TOLVIN_fm::eventFilter(QObject* watched, QEvent* event) {
+    if (unloaded_)
+        return QWidget::eventFilter(watched, event);
     if (event->type() == QEvent::KeyRelease && watched == Text7)
         Text7_KeyUp();
     else if (event->type() == QEvent::MouseButtonRelease && watched == Text7->viewport())

@@ -161,6 +161,7 @@ class TOLVIN_fm : public QWidget {
     platform_services& services_;
     QSettings& store_;
     QPointer<list_fm> result_window_;
+    bool unloaded_ = false; // no handler runs once the window has unloaded
 };
 
 } // namespace tolvin

@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QTimer>
 #include <algorithm>
+#include <limits>
 
 namespace tolvin {
 
@@ -28,6 +29,10 @@ constexpr int frame_h = 390;
 constexpr int field_h = 315;
 constexpr int run_left = 6030; // every "実行" button
 constexpr int run_w = 570;
+
+// The input fields keep whatever text they are given or were saved with; Qt's own
+// default would cut a stored text at 32,767 characters.
+constexpr int field_max_length = std::numeric_limits<int>::max();
 
 QPushButton* image_button(QWidget* parent, const char* name, tool_picture picture, const QString& tip,
                           const QString& short_name) {
@@ -58,6 +63,7 @@ QLineEdit* field(QWidget* parent, const char* name, const QString& tip, const QS
                  int top, int width) {
     auto* e = new QLineEdit(parent);
     e->setObjectName(QString::fromLatin1(name));
+    e->setMaxLength(field_max_length);
     e->setToolTip(tip);
     e->setAccessibleName(short_name);
     place_control(e, left, top, width, field_h);
@@ -116,6 +122,7 @@ void TOLVIN_fm::build_controls() {
     Combo3 = new QComboBox(Picture1);
     Combo3->setObjectName(QStringLiteral("Combo3"));
     Combo3->setEditable(true);
+    Combo3->lineEdit()->setMaxLength(field_max_length);
     Combo3->setInsertPolicy(QComboBox::NoInsert);
     Combo3->addItems({QStringLiteral("http://"), QStringLiteral("jpg"), QStringLiteral("gif"),
                       QStringLiteral("png"), QStringLiteral("htm"), QStringLiteral("txt")});
@@ -196,6 +203,9 @@ void TOLVIN_fm::build_controls() {
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(2000);
+
+    // The demonstration's end button lies over the list frame when it is shown.
+    Command11->raise();
 }
 
 void TOLVIN_fm::build_edit_rows() {

@@ -55,6 +55,9 @@ TEST_F(main_window_layout, controls_follow_the_window_size) {
     // Everything stays inside the client area.
     EXPECT_LE(w.Frame6->geometry().bottom(), w.rect().bottom() + 1);
     EXPECT_LE(w.Command10->geometry().right(), w.rect().right() + 1);
+    // The demonstration's end button, once shown, lies over the list frame and takes clicks.
+    w.Command11->show();
+    EXPECT_EQ(w.childAt(w.Command11->geometry().center()), w.Command11);
 }
 
 TEST_F(main_window_layout, a_window_made_too_small_springs_back_to_the_minimum) {
@@ -99,9 +102,10 @@ TEST_F(main_window_layout, minimizing_takes_the_result_window_along_and_restorin
 
 TEST_F(main_window_layout, closing_writes_all_keys_and_field_texts) {
     TOLVIN_fm& w = start();
-    w.Combo3->setEditText(QStringLiteral("gif"));
     w.Text1->setText(QStringLiteral("a,b \"c\" \\d"));
     w.Text6->setText(QStringLiteral(" 先頭に空白"));
+    w.Combo3->setEditText(QString(40000, QLatin1Char('c'))); // past a line edit's usual limit
+    w.Text2->setText(QString(40000, QLatin1Char('b')));
     w.move(QPoint(px(600), px(300)));
     const twips_rect bounds = resize_client(w, 9000, 8000);
     w.close();
@@ -111,7 +115,8 @@ TEST_F(main_window_layout, closing_writes_all_keys_and_field_texts) {
     QSettings s(ini_path(), QSettings::IniFormat);
     s.beginGroup(QStringLiteral("Startup"));
     EXPECT_EQ(s.childKeys().size(), 22);
-    EXPECT_EQ(s.value("bk_cmb3").toString(), QStringLiteral("gif"));
+    EXPECT_EQ(s.value("bk_cmb3").toString().size(), 40000);
+    EXPECT_EQ(s.value("bk_txt2").toString().size(), 40000);
     EXPECT_EQ(s.value("bk_txt1").toString(), QStringLiteral("a,b \"c\" \\d"));
     EXPECT_EQ(s.value("bk_txt6").toString(), QStringLiteral(" 先頭に空白"));
     EXPECT_EQ(s.value("left").toString(), QStringLiteral("600"));
@@ -145,6 +150,8 @@ TEST_F(main_window_layout, a_minimized_close_stores_normal_state_and_a_maximized
     settle();
     again.close();
     settle();
+    // Making the window normal for its bounds runs no handler after the unload.
+    EXPECT_FALSE(again.result_window_loaded());
     QSettings s(ini_path(), QSettings::IniFormat);
     EXPECT_EQ(s.value("Startup/windowstate").toString(), QStringLiteral("2"));
     EXPECT_EQ(s.value("Startup/width").toString(), QString::number(bounds.width));
