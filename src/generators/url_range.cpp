@@ -45,25 +45,51 @@ struct number_range {
     int width = 0;
 };
 
-// A number of a range: the common "-" and up to nine digits read directly, anything
-// else by the general rule, rounded into 32 bits.
-std::optional<std::int32_t> read_range_number(std::u16string_view text) {
-    const bool negative = !text.empty() && text.front() == u'-';
-    const std::u16string_view digits = text.substr(negative ? 1 : 0);
-    if (!digits.empty() && digits.size() <= 9 &&
-        std::all_of(digits.begin(), digits.end(), [](char16_t c) { return c >= u'0' && c <= u'9'; })) {
-        std::int32_t value = 0;
-        for (const char16_t c : digits) {
-            value = value * 10 + (c - u'0');
-        }
-        return negative ? -value : value;
+// Reads one to nine digits from text[i] on into value, leaving i after them; false
+// when there are none or more than nine.
+bool read_digits(std::u16string_view text, std::size_t& i, std::int32_t& value) {
+    const auto is_digit = [&text](std::size_t at) {
+        return at < text.size() && text[at] >= u'0' && text[at] <= u'9';
+    };
+    const std::size_t from = i;
+    value = 0;
+    for (; i - from < 9 && is_digit(i); ++i) {
+        value = value * 10 + (text[i] - u'0');
     }
-    return round_to_int32(read_number(text, true));
+    return i > from && !is_digit(i);
+}
+
+// The common range text, two plain numbers of at most nine digits with an optional
+// "-" sign each, read in one pass; empty for anything else, which then takes the
+// general rule. The result is the same either way.
+std::optional<number_range> read_plain_range(std::u16string_view range) {
+    std::size_t i = 0;
+    const bool first_negative = !range.empty() && range[0] == u'-';
+    i += first_negative ? 1 : 0;
+    const std::size_t first_start = i;
+    std::int32_t first = 0;
+    if (!read_digits(range, i, first) || i == range.size() || range[i] != u'-') {
+        return std::nullopt;
+    }
+    const int digits = static_cast<int>(i - first_start);
+    ++i;
+    const bool last_negative = i < range.size() && range[i] == u'-';
+    i += last_negative ? 1 : 0;
+    std::int32_t last = 0;
+    if (!read_digits(range, i, last) || i != range.size()) {
+        return std::nullopt;
+    }
+    // "-0" reads 0, which is not negative, so its "-" counts towards the width.
+    return number_range{first_negative ? -first : first, last_negative ? -last : last,
+                        first_negative && first == 0 ? digits + 1 : digits};
 }
 
 // Reads "first-last" out of the text between the brackets; empty when the text holds
 // no dash or a number lies outside the 32-bit range.
 std::optional<number_range> read_range(std::u16string_view range) {
+    if (const auto plain = read_plain_range(range)) {
+        return plain;
+    }
     // A leading "-" is the sign of the first number, not the dash.
     const std::size_t dash = range.find(u'-', !range.empty() && range.front() == u'-' ? 1 : 0);
     if (dash == npos) {
@@ -71,8 +97,8 @@ std::optional<number_range> read_range(std::u16string_view range) {
     }
     const std::u16string_view first_text = range.substr(0, dash);
     const std::u16string_view last_text = range.substr(dash + 1);
-    const auto first = read_range_number(first_text);
-    const auto last = read_range_number(last_text);
+    const auto first = round_to_int32(read_number(first_text, true));
+    const auto last = round_to_int32(read_number(last_text, true));
     if (!first || !last) {
         return std::nullopt;
     }
