@@ -192,9 +192,9 @@ length_run same_length_run(std::int64_t n, int width) {
     return {lowest, highest};
 }
 
-// Makes room for `needed` characters. The first block reserves the whole list limit
-// at once, so every result that can be shown is built in one allocation; only a
-// block whose lines are wider than that grows the text again (geometrically).
+// Makes room for `needed` characters. The first call reserves the whole list limit
+// at once, so every result that can be shown is built in one allocation; only text
+// past that grows it again (geometrically).
 void make_room(std::u16string& out, std::size_t needed) {
     if (needed > out.capacity()) {
         out.reserve(std::max({needed, out.capacity() * 2, list_limit + 256}));
@@ -277,20 +277,10 @@ url_expansion expand_url(std::u16string_view text, std::int32_t comment_flag) {
         const std::u16string_view extra =
             plus == npos ? std::u16string_view{} : text.substr(plus + 1, end - plus - 1);
 
-        // Room for the whole block, or for as much of it as comes before the cut.
         const std::int64_t first = range->first;
         const std::int64_t last = range->last;
-        const std::uint64_t count =
-            static_cast<std::uint64_t>(first <= last ? last - first : first - last) + 1;
-        // A number takes the width, or at most a sign and ten digits.
-        const std::size_t widest_number = std::max<std::size_t>(static_cast<std::size_t>(range->width), 11);
-        const std::size_t widest_line = head.size() + widest_number + suffix.size() + 2;
-        const std::size_t heading_length = comment_flag == 1 ? 20 + name.size() : 0;
-        const std::size_t extra_length = plus == npos ? 0 : directory.size() + extra.size() + 2;
-        const std::size_t lines_before_cut = list_limit / widest_line + 2;
-        const std::size_t numbered_length =
-            static_cast<std::size_t>(std::min<std::uint64_t>(count, lines_before_cut)) * widest_line;
-        make_room(out, out.size() + 2 + heading_length + extra_length + numbered_length + 7);
+        // The first block's reservation holds every result that can be shown.
+        make_room(out, out.size() + crlf.size());
 
         if (plus != npos) {
             ++result.lines;
