@@ -136,6 +136,10 @@ class TOLVIN_fm : public QWidget {
     std::int32_t placing_flag = 0;
     std::int32_t demo_flag = 0;     // 1 while the demonstration runs
     std::int32_t demo_url_flag = 0; // 1 once the URL demonstration text is in the list
+    // The filter each file dialog had selected when it last closed; it starts there at
+    // its next use (0 is the first filter). The options window resets both.
+    std::int32_t open_filter_index = 0;
+    std::int32_t save_filter_index = 0;
 
     // The help text put into the list at a later start.
     static QString help_text();
