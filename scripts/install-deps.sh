@@ -6,6 +6,7 @@ packages=(
     cmake ninja-build g++                       # build
     qt6-base-dev qt6-qpa-plugins                # Qt 6 Core, Gui, Widgets, Test; xcb and offscreen platforms
     fonts-ipafont-gothic                        # Japanese text
+    qt6-translations-l10n                       # Qt's own texts (menus, dialogs) in the desktop's language
     libgtest-dev libgmock-dev libbenchmark-dev  # tests and benchmarks
     xvfb xauth libx11-dev                       # end-to-end test under a virtual X server
     clang libclang-rt-14-dev                    # fuzz targets (libFuzzer, sanitizers)

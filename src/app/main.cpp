@@ -1,6 +1,7 @@
 // Starts TOLVIN: the application, the real platform services and the per-user
 // settings store, then the main window.
 #include "ui/qt_platform_services.hpp"
+#include "ui/qt_translations.hpp"
 #include "ui/tolvin_fm.hpp"
 
 #include <QApplication>
@@ -68,6 +69,7 @@ int main(int argc, char** argv) {
     }
     QApplication app(argc, argv);
     probe.release();
+    tolvin::install_qt_translations(app);
     QApplication::setApplicationName(QStringLiteral("TOLVIN"));
     QApplication::setOrganizationName(QStringLiteral("TOLVIN"));
 

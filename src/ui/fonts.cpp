@@ -7,6 +7,8 @@ namespace tolvin {
 
 namespace {
 
+// Font families are listed under their names in the desktop's language (a Japanese
+// desktop knows IPAPGothic only as "IPA Pゴシック"), so the candidates carry both.
 QFont first_installed(const QStringList& families, QFont::StyleHint hint) {
     const QStringList installed = QFontDatabase::families();
     QFont font;
@@ -35,8 +37,8 @@ QFont list_font() {
 QFont ui_font() {
     static const QFont font = first_installed(
         {QStringLiteral("MS UI Gothic"), QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("IPAPGothic"),
-         QStringLiteral("IPAPゴシック"), QStringLiteral("Noto Sans CJK JP"), QStringLiteral("IPAGothic"),
-         QStringLiteral("VL PGothic"), QStringLiteral("TakaoPGothic")},
+         QStringLiteral("IPA Pゴシック"), QStringLiteral("IPAPゴシック"), QStringLiteral("Noto Sans CJK JP"),
+         QStringLiteral("IPAGothic"), QStringLiteral("VL PGothic"), QStringLiteral("TakaoPGothic")},
         QFont::SansSerif);
     return font;
 }
