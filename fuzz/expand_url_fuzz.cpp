@@ -1,6 +1,7 @@
 // Fuzzes the URL range expansion: no crash, no hang, well-formed lines, the size bound,
 // and on small texts the same result as the plain step-by-step expansion.
 #include "core/list_text.hpp"
+#include "generators/url_char.hpp"
 #include "generators/url_range.hpp"
 
 #include "fuzz_text.hpp"
@@ -12,10 +13,6 @@
 namespace {
 
 using tolvin::fuzz::require;
-
-bool is_url_char(char16_t c) {
-    return c == 33 || (c >= 35 && c <= 38) || (c >= 40 && c <= 126);
-}
 
 void check_shape(const std::u16string& text, const tolvin::url_expansion& result, std::int32_t flag) {
     const std::u16string& out = result.text;
@@ -37,7 +34,7 @@ void check_shape(const std::u16string& text, const tolvin::url_expansion& result
             require(i > 0 && out[i - 1] == u'\r');
         } else if (flag != 1) {
             // Without comment lines the result is made of token characters only.
-            require(is_url_char(c));
+            require(tolvin::is_url_char(c));
         }
     }
     require(breaks >= static_cast<std::size_t>(result.lines));

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "core/number_text.hpp"
+#include "generators/url_char.hpp"
 #include "generators/url_range.hpp"
 
 #include <cstddef>
@@ -13,10 +14,6 @@
 #include <string_view>
 
 namespace tolvin::reference {
-
-inline bool url_char(char16_t c) {
-    return c == 33 || (c >= 35 && c <= 38) || (c >= 40 && c <= 126);
-}
 
 inline void append_number(std::u16string& out, long long n, long long width) {
     const std::string digits = std::to_string(n < 0 ? -n : n);
@@ -71,12 +68,12 @@ inline url_expansion expand_url(std::u16string_view t, std::int32_t comment_flag
         }
         std::size_t start = p;
         for (std::size_t i = p; i < open; ++i) {
-            if (!url_char(at(i))) {
+            if (!is_url_char(at(i))) {
                 start = i + 1;
             }
         }
         std::size_t end = close + 1;
-        while (end <= len && url_char(at(end))) {
+        while (end <= len && is_url_char(at(end))) {
             ++end;
         }
         p = end;

@@ -2,6 +2,7 @@
 
 #include "core/list_text.hpp"
 #include "core/number_text.hpp"
+#include "generators/url_char.hpp"
 
 #include <algorithm>
 #include <array>
@@ -14,12 +15,6 @@ namespace tolvin {
 namespace {
 
 constexpr std::size_t npos = std::u16string_view::npos;
-
-// Printable ASCII except the space, the double quote and the apostrophe; every other
-// character separates tokens.
-constexpr bool is_url_char(char16_t c) {
-    return c == 33 || (c >= 35 && c <= 38) || (c >= 40 && c <= 126);
-}
 
 // What the search for a template's head needs to know of a character.
 enum class char_kind : unsigned char { url, separator, slash, open };

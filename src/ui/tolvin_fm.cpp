@@ -30,7 +30,11 @@ TOLVIN_fm::~TOLVIN_fm() {
 }
 
 void TOLVIN_fm::connect_handlers() {
+    connect(Command1, &QPushButton::clicked, this, &TOLVIN_fm::Command1_Click);
+    connect(Command9, &QPushButton::clicked, this, &TOLVIN_fm::Command9_Click);
+    connect(Command13, &QPushButton::clicked, this, &TOLVIN_fm::Command13_Click);
     connect(Command14, &QPushButton::clicked, this, &TOLVIN_fm::Command14_Click);
+    connect(Command15, &QPushButton::clicked, this, &TOLVIN_fm::Command15_Click);
     connect(Command16, &QPushButton::clicked, this, &TOLVIN_fm::Command16_Click);
     connect(Command17, &QPushButton::clicked, this, &TOLVIN_fm::Command17_Click);
     connect(Command18, &QPushButton::clicked, this, &TOLVIN_fm::Command18_Click);
@@ -137,6 +141,25 @@ list_fm& TOLVIN_fm::result_window() {
         w->Form_Load();
     }
     return *result_window_;
+}
+
+list_fm& TOLVIN_fm::open_result_window() {
+    list_fm& result = result_window();
+    result.show();
+    result.raise();
+    if (window_state(&result) == 1)
+        set_window_state(&result, 0);
+    return result;
+}
+
+void TOLVIN_fm::show_generated_list(const QString& text) {
+    if (set_result_text(text) != 0)
+        return;
+    list_fm& result = result_window();
+    result.text1_box.set_selection(result.text1_box.length());
+    result.activateWindow();
+    result.Text1->setFocus();
+    result.setWindowTitle(QStringLiteral("TOLVIN リスト (%1)").arg(settings.lw_url_su));
 }
 
 void TOLVIN_fm::unload_result_window() {

@@ -103,7 +103,11 @@ class TOLVIN_fm : public QWidget {
     void Form_Unload();
     void Timer1_Timer();
 
+    void Command1_Click();  // ">>": the selection becomes the search string
+    void Command9_Click();  // find
+    void Command13_Click(); // search list-up
     void Command14_Click(); // clear
+    void Command15_Click(); // search list-up character mode
     void Command16_Click(); // URL range expansion
     void Command17_Click(); // copy
     void Command18_Click(); // options
@@ -155,6 +159,13 @@ class TOLVIN_fm : public QWidget {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    // Shows the result list window for a new list, restored when it is minimised.
+    list_fm& open_result_window();
+    // Puts a generated list into the result list window through set_result_text and,
+    // when it is stored, puts the caret at its end, focuses it and shows lw_url_su in
+    // the caption.
+    void show_generated_list(const QString& text);
+
     void build_controls();
     void build_edit_rows();
     void connect_handlers();
@@ -166,6 +177,10 @@ class TOLVIN_fm : public QWidget {
     QSettings& store_;
     QPointer<list_fm> result_window_;
     bool unloaded_ = false; // no handler runs once the window has unloaded
+
+    // What search list-up takes for a token: 0 runs of URL characters, 1 runs of
+    // anything but blanks, line breaks and quotes (Japanese words too).
+    std::int32_t search_mode = 0;
 };
 
 } // namespace tolvin

@@ -118,6 +118,7 @@ void TOLVIN_fm::build_controls() {
     place_control(Picture1, 1335, 0, 4695, 420);
     Command1 = text_button(Picture1, "Command1", QStringLiteral(">>"),
                            QStringLiteral("選択範囲の文字を検索文字にします"));
+    Command1->setAccessibleName(QStringLiteral("選択範囲を検索文字に"));
     place_control(Command1, 30, 30, 375, 360);
     Combo3 = new QComboBox(Picture1);
     Combo3->setObjectName(QStringLiteral("Combo3"));

@@ -3,7 +3,6 @@
 
 #include "generators/url_range.hpp"
 #include "ui/list_fm.hpp"
-#include "ui/twips.hpp"
 
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -51,11 +50,7 @@ void TOLVIN_fm::Command16_Click() {
         demo_url_flag = 1;
         return;
     }
-    list_fm& result = result_window();
-    result.show();
-    result.raise();
-    if (window_state(&result) == 1)
-        set_window_state(&result, 0);
+    list_fm& result = open_result_window();
 
     settings.lw_url_su = 0;
     Command16->setEnabled(false);
@@ -71,13 +66,7 @@ void TOLVIN_fm::Command16_Click() {
     unsetCursor();
     Command16->setEnabled(true);
 
-    const QString text = expanded.text.empty() ? not_found_text : QString::fromStdU16String(expanded.text);
-    if (set_result_text(text) != 0)
-        return;
-    result.text1_box.set_selection(result.text1_box.length());
-    result.activateWindow();
-    result.Text1->setFocus();
-    result.setWindowTitle(QStringLiteral("TOLVIN リスト (%1)").arg(settings.lw_url_su));
+    show_generated_list(expanded.text.empty() ? not_found_text : QString::fromStdU16String(expanded.text));
 }
 
 } // namespace tolvin
