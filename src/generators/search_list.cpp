@@ -3,8 +3,14 @@
 #include "core/list_text.hpp"
 #include "generators/url_char.hpp"
 
+#include <algorithm>
 #include <array>
+#include <bit>
 #include <vector>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace tolvin {
 
@@ -21,11 +27,65 @@ constexpr std::u16string_view closing = u"=END=";
 class separators {
   public:
     explicit separators(std::int32_t search_mode)
-        : ascii_(search_mode == 1 ? japanese_ascii : url_ascii), beyond_ascii_(search_mode != 1) {}
+        : japanese_(search_mode == 1), ascii_(japanese_ ? japanese_ascii : url_ascii) {}
 
-    bool operator()(char16_t c) const { return c < 128 ? ascii_[c] : beyond_ascii_; }
+    bool operator()(char16_t c) const { return c < 128 ? ascii_[c] : !japanese_; }
+
+    // Where the token around a position begins: after the last separator in
+    // [from, to), or at `from` when there is none.
+    std::size_t last_after(const char16_t* p, std::size_t from, std::size_t to) const {
+#if defined(__SSE2__)
+        for (; to >= from + 8; to -= 8) {
+            if (const unsigned hits = mask8(p + to - 8); hits != 0) {
+                // Two mask bits a character: the highest set bit is the last separator's.
+                return to - 8 + static_cast<std::size_t>(std::bit_width(hits) - 1) / 2 + 1;
+            }
+        }
+#endif
+        for (; to > from && !(*this)(p[to - 1]); --to) {
+        }
+        return to;
+    }
+
+    // The first separator in [from, to), or `to` when there is none.
+    std::size_t first_in(const char16_t* p, std::size_t from, std::size_t to) const {
+#if defined(__SSE2__)
+        for (; from + 8 <= to; from += 8) {
+            if (const unsigned hits = mask8(p + from); hits != 0) {
+                return from + static_cast<std::size_t>(std::countr_zero(hits)) / 2;
+            }
+        }
+#endif
+        for (; from < to && !(*this)(p[from]); ++from) {
+        }
+        return from;
+    }
 
   private:
+#if defined(__SSE2__)
+    // The separators among the eight characters from p, as a byte mask: two bits a
+    // character, set for a separator.
+    unsigned mask8(const char16_t* p) const {
+        const __m128i chars = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+        const auto is = [chars](char16_t c) {
+            return _mm_cmpeq_epi16(chars, _mm_set1_epi16(static_cast<short>(c)));
+        };
+        __m128i hits = _mm_or_si128(is(u' '), _mm_or_si128(is(u'"'), is(u'\'')));
+        if (japanese_) {
+            hits = _mm_or_si128(
+                hits, _mm_or_si128(_mm_or_si128(is(u'\b'), is(u'\t')), _mm_or_si128(is(u'\n'), is(u'\r'))));
+        } else {
+            // Below "!" or above "~": the sign bit flipped, so that signed comparisons order
+            // the characters as unsigned numbers.
+            const __m128i flip = _mm_set1_epi16(static_cast<short>(0x8000));
+            const __m128i flipped = _mm_xor_si128(chars, flip);
+            hits = _mm_or_si128(hits, _mm_cmplt_epi16(flipped, _mm_xor_si128(_mm_set1_epi16(u'!'), flip)));
+            hits = _mm_or_si128(hits, _mm_cmpgt_epi16(flipped, _mm_xor_si128(_mm_set1_epi16(u'~'), flip)));
+        }
+        return static_cast<unsigned>(_mm_movemask_epi8(hits));
+    }
+#endif
+
     using table = std::array<bool, 128>;
 
     static constexpr table url_ascii = [] {
@@ -44,9 +104,32 @@ class separators {
         return t;
     }();
 
+    bool japanese_;
     const table& ascii_;
-    bool beyond_ascii_;
 };
+
+// The first position at or after `from` that holds `c`, or npos. Where the processor
+// has SSE2 (every x86-64 one), eight characters are compared at once.
+std::size_t find_char(std::u16string_view text, char16_t c, std::size_t from) {
+    const char16_t* const p = text.data();
+    std::size_t i = from;
+#if defined(__SSE2__)
+    const __m128i needle = _mm_set1_epi16(static_cast<short>(c));
+    for (; i + 8 <= text.size(); i += 8) {
+        const __m128i chars = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + i));
+        const unsigned hits = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi16(chars, needle)));
+        if (hits != 0) {
+            return i + static_cast<std::size_t>(std::countr_zero(hits)) / 2;
+        }
+    }
+#endif
+    for (; i < text.size(); ++i) {
+        if (p[i] == c) {
+            return i;
+        }
+    }
+    return npos;
+}
 
 // Finds the occurrences of a pattern in a text from left to right, overlapping ones
 // included. Knuth-Morris-Pratt keeps the whole walk linear in text and pattern, however
@@ -80,7 +163,7 @@ class occurrence_finder {
         }
         while (true) {
             if (matched_ == 0) {
-                const std::size_t at = text_.find(pattern_[0], pos_);
+                const std::size_t at = find_char(text_, pattern_[0], pos_);
                 if (at == npos) {
                     pos_ = text_.size();
                     return npos;
@@ -151,14 +234,8 @@ search_listing list_up_by_search(std::u16string_view list_text, std::u16string_v
         // occurrence to the first separator at or after the occurrence's start. The
         // final LF is never looked at: only when the occurrence is that very LF does the
         // token end where the occurrence does.
-        std::size_t start = at;
-        while (start > from && !is_separator(t[start - 1])) {
-            --start;
-        }
-        std::size_t end = at;
-        while (end < n - 1 && !is_separator(t[end])) {
-            ++end;
-        }
+        const std::size_t start = is_separator.last_after(t.data(), from, at);
+        std::size_t end = is_separator.first_in(t.data(), at, n - 1);
         if (end == n - 1) {
             end = at + search.size();
         }
@@ -199,7 +276,9 @@ std::optional<std::size_t> find_next_occurrence(std::u16string_view list_text, s
             return at;
         }
     }
-    occurrence_finder from_top(list_text, search);
+    // From the top, only occurrences that start before `start` are left to find.
+    occurrence_finder from_top(list_text.substr(0, std::min(list_text.size(), start + search.size() - 1)),
+                               search);
     if (const std::size_t at = from_top.next(0); at != npos) {
         return at;
     }
