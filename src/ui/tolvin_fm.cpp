@@ -30,6 +30,9 @@ TOLVIN_fm::~TOLVIN_fm() {
 }
 
 void TOLVIN_fm::connect_handlers() {
+    connect(Command2, &QPushButton::clicked, this, &TOLVIN_fm::Command2_Click);
+    connect(Command5, &QPushButton::clicked, this, &TOLVIN_fm::Command5_Click);
+    connect(Command12, &QPushButton::clicked, this, &TOLVIN_fm::Command12_Click);
     connect(Command14, &QPushButton::clicked, this, &TOLVIN_fm::Command14_Click);
     connect(Command16, &QPushButton::clicked, this, &TOLVIN_fm::Command16_Click);
     connect(Command17, &QPushButton::clicked, this, &TOLVIN_fm::Command17_Click);

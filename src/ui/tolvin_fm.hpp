@@ -103,6 +103,9 @@ class TOLVIN_fm : public QWidget {
     void Form_Unload();
     void Timer1_Timer();
 
+    void Command2_Click();  // numbered list
+    void Command5_Click();  // replace
+    void Command12_Click(); // add text
     void Command14_Click(); // clear
     void Command16_Click(); // URL range expansion
     void Command17_Click(); // copy
