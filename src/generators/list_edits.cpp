@@ -52,8 +52,12 @@ std::u16string replace_text(std::u16string_view text, std::u16string_view find,
         }
         if (matched == find.size()) {
             const std::size_t start = i + 1 - matched;
-            out.append(text.substr(copied, start - copied));
-            out.append(replacement);
+            if (start > copied) {
+                out.append(text.substr(copied, start - copied));
+            }
+            if (!replacement.empty()) {
+                out.append(replacement);
+            }
             copied = i + 1;
             matched = 0;
             if (out.size() > limit) {

@@ -3,6 +3,7 @@
 #include "core/list_text.hpp"
 #include "core/number_text.hpp"
 
+#include <algorithm>
 #include <climits>
 #include <cmath>
 
@@ -35,7 +36,13 @@ std::u16string numbered_list(std::u16string_view common, std::u16string_view fir
     // holds that many lines: the length stop ends the loop long before.
     const double span = std::floor(std::fabs(last - first));
     constexpr double exact_steps = 9007199254740992.0; // 2^53
-    std::u16string block(crlf);
+    // Room for the whole block (a number takes at most 24 characters beyond the width
+    // below 10^22), or for as much of it as the limit lets through.
+    const double estimate = (span + 1) * (static_cast<double>(common.size()) + digits + 24);
+    std::u16string block;
+    const double room = std::min(static_cast<double>(limit) + 1, 1048576.0);
+    block.reserve(static_cast<std::size_t>(std::min(estimate, room)) + 2);
+    block.append(crlf);
     for (double k = 0; k <= span && k < exact_steps; k += 1) {
         const double n = down ? first - k : first + k;
         if (where == text_position::end) {
