@@ -36,8 +36,8 @@ std::u16string numbered_list(std::u16string_view common, std::u16string_view fir
     // holds that many lines: the length stop ends the loop long before.
     const double span = std::floor(std::fabs(last - first));
     constexpr double exact_steps = 9007199254740992.0; // 2^53
-    // Room for the whole block (a number takes at most 24 characters beyond the width
-    // below 10^22), or for as much of it as the limit lets through.
+    // Room for the whole block, allowing each number a sign and more digits than the
+    // width, or for as much of it as the limit lets through.
     const double estimate = (span + 1) * (static_cast<double>(common.size()) + digits + 24);
     std::u16string block;
     const double room = std::min(static_cast<double>(limit) + 1, 1048576.0);
