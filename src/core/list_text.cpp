@@ -21,6 +21,15 @@ std::u16string remove_spaces(std::u16string_view text) {
     return remove_char(remove_char(text, u" "), u"\u3000");
 }
 
+bool is_blank(std::u16string_view text) {
+    for (const char16_t c : text) {
+        if (c != u' ' && c != u'\u3000') {
+            return false;
+        }
+    }
+    return true;
+}
+
 std::u16string to_crlf(std::u16string_view text) {
     std::u16string out;
     out.reserve(text.size() + text.size() / 8);

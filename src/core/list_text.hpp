@@ -27,6 +27,10 @@ std::u16string remove_char(std::u16string_view text, std::u16string_view chars);
 // The text with every half-width (U+0020) and full-width (U+3000) space removed.
 std::u16string remove_spaces(std::u16string_view text);
 
+// True when remove_spaces would leave nothing: the text is empty or made of half-width
+// and full-width spaces only.
+bool is_blank(std::u16string_view text);
+
 // Brings every CR LF, lone CR, lone LF and paragraph separator (U+2029) to CR LF,
 // so that the text can enter a text box and read back exactly as given.
 std::u16string to_crlf(std::u16string_view text);

@@ -1,6 +1,7 @@
 #include "core/number_text.hpp"
 
 #include <charconv>
+#include <cmath>
 #include <limits>
 #include <string>
 #include <system_error>
@@ -130,6 +131,31 @@ void append_padded_number(std::u16string& out, std::int64_t n, int width) {
     }
     out.append(static_cast<std::size_t>(width - digits), u'0');
     out.append(buffer + first, static_cast<std::size_t>(digits));
+}
+
+void append_rounded_number(std::u16string& out, double value, int width) {
+    const double whole = std::round(value); // halves go away from zero
+    // Below 2^63 in magnitude the integer path is exact and fast.
+    if (std::fabs(whole) < 9223372036854775808.0) {
+        append_padded_number(out, static_cast<std::int64_t>(whole), width);
+        return;
+    }
+    // A larger double is a whole number of up to 309 digits; fixed notation with no
+    // fraction writes it exactly.
+    char digits[400];
+    const auto [end, error] =
+        std::to_chars(digits, digits + sizeof digits, std::fabs(whole), std::chars_format::fixed, 0);
+    if (error != std::errc{}) {
+        return; // not finite: nothing to write
+    }
+    const int count = static_cast<int>(end - digits);
+    if (whole < 0) {
+        out.push_back(u'-');
+    }
+    if (width > count) {
+        out.append(static_cast<std::size_t>(width - count), u'0');
+    }
+    out.append(digits, end);
 }
 
 } // namespace tolvin

@@ -48,4 +48,9 @@ std::u16string padded_number(std::int64_t n, int width);
 // Appends padded_number(n, width) to `out` without a temporary string.
 void append_padded_number(std::u16string& out, std::int64_t n, int width);
 
+// Rounds a finite `value` to a whole number, a half away from zero, and appends it
+// like append_padded_number, in full however large it is. A value that rounds to
+// zero is written without a sign.
+void append_rounded_number(std::u16string& out, double value, int width);
+
 } // namespace tolvin

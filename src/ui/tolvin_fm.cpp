@@ -33,6 +33,9 @@ void TOLVIN_fm::connect_handlers() {
     connect(Command1, &QPushButton::clicked, this, &TOLVIN_fm::Command1_Click);
     connect(Command9, &QPushButton::clicked, this, &TOLVIN_fm::Command9_Click);
     connect(Command13, &QPushButton::clicked, this, &TOLVIN_fm::Command13_Click);
+    connect(Command2, &QPushButton::clicked, this, &TOLVIN_fm::Command2_Click);
+    connect(Command5, &QPushButton::clicked, this, &TOLVIN_fm::Command5_Click);
+    connect(Command12, &QPushButton::clicked, this, &TOLVIN_fm::Command12_Click);
     connect(Command14, &QPushButton::clicked, this, &TOLVIN_fm::Command14_Click);
     connect(Command15, &QPushButton::clicked, this, &TOLVIN_fm::Command15_Click);
     connect(Command16, &QPushButton::clicked, this, &TOLVIN_fm::Command16_Click);

@@ -106,6 +106,9 @@ class TOLVIN_fm : public QWidget {
     void Command1_Click();  // ">>": the selection becomes the search string
     void Command9_Click();  // find
     void Command13_Click(); // search list-up
+    void Command2_Click();  // numbered list
+    void Command5_Click();  // replace
+    void Command12_Click(); // add text
     void Command14_Click(); // clear
     void Command15_Click(); // search list-up character mode
     void Command16_Click(); // URL range expansion

@@ -103,5 +103,31 @@ INSTANTIATE_TEST_SUITE_P(
                     padding_case{-1, 32, u"-00000000000000000000000000000001"},
                     padding_case{std::numeric_limits<std::int64_t>::min(), 0, u"-9223372036854775808"}));
 
+struct rounded_case {
+    double value;
+    int width;
+    std::u16string expected;
+};
+
+void PrintTo(const rounded_case& c, std::ostream* os) {
+    *os << c.value << " width " << c.width;
+}
+
+class rounded_number_cases : public testing::TestWithParam<rounded_case> {};
+
+TEST_P(rounded_number_cases, rounds_half_away_from_zero_and_pads) {
+    std::u16string out = u"x";
+    append_rounded_number(out, GetParam().value, GetParam().width);
+    EXPECT_EQ(out, u"x" + GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(table, rounded_number_cases,
+                         testing::Values(rounded_case{2.5, 3, u"003"}, rounded_case{1.5, 1, u"2"},
+                                         rounded_case{-2.5, 2, u"-03"}, rounded_case{-0.4, 2, u"00"},
+                                         rounded_case{0.49999999999999994, 1, u"0"},
+                                         rounded_case{1e19, 1, u"10000000000000000000"},
+                                         rounded_case{-1e19, 22, u"-0010000000000000000000"},
+                                         rounded_case{0x1p70, 1, u"1180591620717411303424"}));
+
 } // namespace
 } // namespace tolvin
