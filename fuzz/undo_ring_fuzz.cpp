@@ -34,12 +34,11 @@ class input {
     std::size_t at_ = 0;
 };
 
-constexpr std::size_t longest = 70000; // past the list limit, as typing allows
-
 // Deletes up to `removed` characters at `where` (a fraction of the text in 256ths) and
-// inserts `inserted` there, as a keystroke or a paste into the list box does.
+// inserts `inserted` there, as a keystroke or a paste into the list box does; the text
+// grows to at most `longest` characters.
 std::u16string edited(std::u16string text, std::uint8_t where, std::size_t removed,
-                      const std::u16string& inserted) {
+                      const std::u16string& inserted, std::size_t longest) {
     const std::size_t at = text.size() * where / 256;
     text.erase(at, std::min(removed, text.size() - at));
     if (text.size() + inserted.size() <= longest) {
@@ -62,8 +61,12 @@ void check_same(const tolvin::undo_ring& ring, const tolvin::reference::undo_his
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     input in(data, size);
-    static constexpr std::size_t chunk_sizes[] = {2, 3, 8, 64, tolvin::undo_ring::default_chunk_chars};
-    tolvin::undo_ring ring(chunk_sizes[in.byte() % std::size(chunk_sizes)]);
+    static constexpr std::size_t chunk_sizes[] = {2, 3, 16, 64, tolvin::undo_ring::default_chunk_chars};
+    const std::size_t chunk = chunk_sizes[in.byte() % std::size(chunk_sizes)];
+    tolvin::undo_ring ring(chunk);
+    // Texts of up to fifty chunks, a few with the real chunk size: enough for every
+    // edge between chunks and for merging runs of short slices, yet quick to compare.
+    const std::size_t longest = std::min<std::size_t>(chunk * 50, 10000);
     tolvin::reference::undo_history model;
 
     const auto record = [&](const std::u16string& text) {
@@ -90,7 +93,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         case 3: {
             const std::uint8_t where = in.byte();
             const std::size_t removed = in.byte() % 16;
-            record(edited(current(), where, removed, in.text(12)));
+            record(edited(current(), where, removed, in.text(12), longest));
             break;
         }
         case 4:
@@ -108,7 +111,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 const auto where = static_cast<std::uint8_t>(seed >> 16);
                 const bool deletes = (seed >> 24) % 4 == 0;
                 record(edited(current(), where, deletes ? 1 : 0,
-                              deletes ? std::u16string() : std::u16string(1, u'a' + (seed >> 8) % 26)));
+                              deletes ? std::u16string() : std::u16string(1, u'a' + (seed >> 8) % 26),
+                              longest));
             }
             break;
         }
@@ -120,7 +124,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             for (std::size_t i = 0; i < times && pasted.size() + unit.size() <= longest; ++i) {
                 pasted += unit;
             }
-            record(edited(current(), in.byte(), in.byte() * 64u, pasted));
+            record(edited(current(), in.byte(), in.byte() * 64u, pasted, longest));
             break;
         }
         }
