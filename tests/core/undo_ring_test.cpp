@@ -25,22 +25,6 @@ std::u16string current(const undo_ring& ring) {
     return ring.undo_text(ring.undo_pos());
 }
 
-TEST(undo_ring, one_change_undone_and_redone) {
-    undo_ring ring;
-    EXPECT_FALSE(ring.can_undo());
-    EXPECT_FALSE(ring.can_redo());
-    ring.record(u"a");
-    EXPECT_TRUE(ring.can_undo());
-    EXPECT_FALSE(ring.can_redo());
-    EXPECT_TRUE(ring.step_back());
-    EXPECT_EQ(current(ring), u"");
-    EXPECT_FALSE(ring.can_undo());
-    EXPECT_TRUE(ring.can_redo());
-    EXPECT_TRUE(ring.step_forward());
-    EXPECT_EQ(current(ring), u"a");
-    EXPECT_FALSE(ring.can_redo());
-}
-
 TEST(undo_ring, a_change_after_two_undos_drops_the_undone_texts) {
     undo_ring ring;
     record_changes(ring, 5);
