@@ -54,7 +54,15 @@ void check_same(const tolvin::undo_ring& ring, const tolvin::reference::undo_his
     require(ring.undo_wrapped() == model.undo_wrapped);
     require(ring.can_undo() == model.undo_enabled());
     require(ring.can_redo() == model.redo_enabled());
-    require(ring.undo_text(ring.undo_pos()) == model.undo_text[static_cast<std::size_t>(model.undo_pos)]);
+    const std::u16string& text = model.undo_text[static_cast<std::size_t>(model.undo_pos)];
+    require(ring.undo_text(ring.undo_pos()) == text);
+    require(ring.holds(ring.undo_pos(), text));
+    if (!text.empty()) {
+        std::u16string other = text;
+        other[other.size() / 2] ^= 1;
+        require(!ring.holds(ring.undo_pos(), other));
+        require(!ring.holds(ring.undo_pos(), std::u16string_view(text).substr(1)));
+    }
 }
 
 } // namespace

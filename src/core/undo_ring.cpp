@@ -14,11 +14,11 @@ std::size_t undo_ring::slot(std::int32_t index) {
 
 void undo_ring::record(std::u16string_view text) {
     const std::int32_t next = undo_pos_ < slot_count - 1 ? undo_pos_ + 1 : 0;
-    if (next == 0)
-        undo_wrapped_ = 1;
-    // Built before the slot is overwritten, so a failed allocation leaves the ring as it was.
+    // Built before anything changes, so a failed allocation leaves the ring as it was.
     entry made = build_after(slots_[slot(undo_pos_)], text);
     slots_[slot(next)] = std::move(made);
+    if (next == 0)
+        undo_wrapped_ = 1;
     undo_pos_ = next;
     undo_newest_ = next;
     if (undo_wrapped_ == 1)
@@ -58,6 +58,19 @@ std::u16string undo_ring::undo_text(std::int32_t index) const {
     for (const piece& p : e.pieces)
         text.append(p.data(), p.length);
     return text;
+}
+
+bool undo_ring::holds(std::int32_t index, std::u16string_view text) const {
+    const entry& e = slots_[slot(index)];
+    if (e.length != text.size())
+        return false;
+    std::size_t at = 0;
+    for (const piece& p : e.pieces) {
+        if (text.substr(at, p.length) != std::u16string_view(p.data(), p.length))
+            return false;
+        at += p.length;
+    }
+    return true;
 }
 
 std::size_t undo_ring::memory_bytes() const {

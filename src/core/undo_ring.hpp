@@ -48,6 +48,8 @@ class undo_ring {
     // The text held in slot `index` (0 to 99).
     std::u16string undo_text(std::int32_t index) const;
     std::size_t text_length(std::int32_t index) const { return slots_[slot(index)].length; }
+    // True when slot `index` holds exactly `text`.
+    bool holds(std::int32_t index, std::u16string_view text) const;
 
     // Bytes the ring holds on the heap and in itself: shared chunks counted once.
     std::size_t memory_bytes() const;

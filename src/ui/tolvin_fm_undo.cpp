@@ -49,12 +49,14 @@ void TOLVIN_fm::connect_undo_handlers() {
 }
 
 void TOLVIN_fm::Text7_Change() {
-    // The widget also signals a change while an input method shows its uncommitted
-    // text, which is not part of the list; the committed text arrives as a change of
-    // its own.
-    if (undo_restoring != 0 || composing_)
+    if (undo_restoring != 0)
         return;
     const QString text = text7_box.text();
+    // The widget also signals a change while an input method updates its uncommitted
+    // text, which is not part of the list; only when that takes out a selection has the
+    // list changed.
+    if (composing_ && undo_history.holds(undo_history.undo_pos(), view_of(text)))
+        return;
     undo_history.record(view_of(text));
     update_undo_buttons();
 }
@@ -125,8 +127,8 @@ bool TOLVIN_fm::Text7_HistoryEvent(QEvent* event) {
     if (event->type() == QEvent::InputMethod) {
         const auto& input = static_cast<const QInputMethodEvent&>(*event);
         if (input.commitString().isEmpty() && input.replacementLength() == 0) {
-            // Only the uncommitted text changes: the box handles the event here, with
-            // recording held off while it does.
+            // At most the uncommitted text changes: the box handles the event here, so
+            // that recording knows.
             composing_ = true;
             static_cast<QObject*>(Text7)->event(event);
             composing_ = false;

@@ -127,11 +127,18 @@ INSTANTIATE_TEST_SUITE_P(
                    [](TOLVIN_fm& w) { send_input(w.Text7, {}, QStringLiteral("仮名")); }, 1},
         store_case{"input_method_composing",
                    [](TOLVIN_fm& w) {
+                       w.text7_box.set_selection(2);
                        send_input(w.Text7, QStringLiteral("か"), {});
                        send_input(w.Text7, QStringLiteral("かな"), {});
                        send_input(w.Text7, {}, {});
                    },
                    0},
+        store_case{"input_method_composing_over_selection",
+                   [](TOLVIN_fm& w) {
+                       send_input(w.Text7, QStringLiteral("か"), {});
+                       send_input(w.Text7, QStringLiteral("かな"), {});
+                   },
+                   1},
         store_case{"copy_button", [](TOLVIN_fm& w) { click(w.Command17); }, 0},
         store_case{"select_all", [](TOLVIN_fm& w) { trigger_menu_entry(w, "select-all"); }, 0},
         store_case{"url_expansion", [](TOLVIN_fm& w) { click(w.Command16); }, 0}),
