@@ -45,6 +45,7 @@ void TOLVIN_fm::connect_handlers() {
     connect(Command20, &QPushButton::clicked, this, &TOLVIN_fm::Command20_Click);
     connect(Timer1, &QTimer::timeout, this, &TOLVIN_fm::Timer1_Timer);
     connect(Text7, &QPlainTextEdit::textChanged, this, &TOLVIN_fm::Text7_Change);
+    connect_undo_handlers();
     Text7->installEventFilter(this);
     Text7->viewport()->installEventFilter(this);
 }
@@ -213,6 +214,8 @@ void TOLVIN_fm::closeEvent(QCloseEvent* event) {
 bool TOLVIN_fm::eventFilter(QObject* watched, QEvent* event) {
     if (unloaded_)
         return QWidget::eventFilter(watched, event);
+    if (watched == Text7 && Text7_HistoryEvent(event))
+        return true;
     if (event->type() == QEvent::KeyRelease && watched == Text7)
         Text7_KeyUp();
     else if (event->type() == QEvent::MouseButtonRelease && watched == Text7->viewport())

@@ -3,6 +3,7 @@
 // window; the rules themselves live in core and generators.
 #pragma once
 
+#include "core/undo_ring.hpp"
 #include "settings/settings_record.hpp"
 #include "ui/list_box.hpp"
 
@@ -16,6 +17,7 @@ class QFrame;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QMenu;
 class QPlainTextEdit;
 class QPushButton;
 class QSettings;
@@ -128,6 +130,14 @@ class TOLVIN_fm : public QWidget {
     void Text7_MouseUp();
     void Text7_Change();
 
+    // The undo history of the list box.
+    void Command6_Click(); // undo
+    void Command7_Click(); // redo
+    void update_undo_buttons();
+    // The list box's right-click menu, its undo and redo entries doing what the buttons do.
+    QMenu* list_context_menu();
+    void Text7_ContextMenu(const QPoint& pos);
+
     void move_window(std::int32_t l, std::int32_t t, std::int32_t w, std::int32_t h);
 
     // The result list window, loaded (hidden) when it is not loaded yet.
@@ -140,6 +150,8 @@ class TOLVIN_fm : public QWidget {
     QString crlf;
     std::int32_t caret_pos = 0;
     std::int32_t busy_flag = 0;
+    undo_ring undo_history;
+    std::int32_t undo_restoring = 0; // 1 while undo or redo puts an entry back
     std::int32_t placing_flag = 0;
     std::int32_t demo_flag = 0;     // 1 while the demonstration runs
     std::int32_t demo_url_flag = 0; // 1 once the URL demonstration text is in the list
@@ -172,6 +184,11 @@ class TOLVIN_fm : public QWidget {
     void build_controls();
     void build_edit_rows();
     void connect_handlers();
+    void connect_undo_handlers();
+    // The undo and redo keys and input-method composition in the list box; true when
+    // the event has been dealt with.
+    bool Text7_HistoryEvent(QEvent* event);
+    void put_back_undo_entry(bool (undo_ring::*step)());
     void copy_field_texts_to_settings();
     void save_to_store();
     void drop_result_window();
@@ -179,11 +196,11 @@ class TOLVIN_fm : public QWidget {
     platform_services& services_;
     QSettings& store_;
     QPointer<list_fm> result_window_;
-    bool unloaded_ = false; // no handler runs once the window has unloaded
-
     // What search list-up takes for a token: 0 runs of URL characters, 1 runs of
     // anything but blanks, line breaks and quotes (Japanese words too).
     std::int32_t search_mode = 0;
+    bool unloaded_ = false;  // no handler runs once the window has unloaded
+    bool composing_ = false; // an input method is updating its uncommitted text
 };
 
 } // namespace tolvin

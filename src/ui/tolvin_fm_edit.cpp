@@ -60,10 +60,6 @@ void TOLVIN_fm::Text7_MouseUp() {
     caret_pos = static_cast<std::int32_t>(text7_box.sel_start());
 }
 
-void TOLVIN_fm::Text7_Change() {
-    // Every change of the list box is where the undo history records the new text.
-}
-
 void TOLVIN_fm::Command14_Click() {
     text7_box.set_text(QString());
 }
