@@ -30,6 +30,9 @@ TOLVIN_fm::~TOLVIN_fm() {
 }
 
 void TOLVIN_fm::connect_handlers() {
+    connect(Command3, &QPushButton::clicked, this, &TOLVIN_fm::Command3_Click);
+    connect(Command4, &QPushButton::clicked, this, &TOLVIN_fm::Command4_Click);
+    connect(Command8, &QPushButton::clicked, this, &TOLVIN_fm::Command8_Click);
     connect(Command14, &QPushButton::clicked, this, &TOLVIN_fm::Command14_Click);
     connect(Command16, &QPushButton::clicked, this, &TOLVIN_fm::Command16_Click);
     connect(Command17, &QPushButton::clicked, this, &TOLVIN_fm::Command17_Click);

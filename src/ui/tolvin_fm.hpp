@@ -103,6 +103,9 @@ class TOLVIN_fm : public QWidget {
     void Form_Unload();
     void Timer1_Timer();
 
+    void Command3_Click();  // open a list file
+    void Command4_Click();  // save the list
+    void Command8_Click();  // show the opened file in the text editor
     void Command14_Click(); // clear
     void Command16_Click(); // URL range expansion
     void Command17_Click(); // copy
