@@ -18,8 +18,8 @@ namespace {
 
 constexpr auto stateless = QStringConverter::Flag::Stateless;
 
-// The bytes as text, in the encoding they tell or, failing that, the likely one. Every
-// decoder is stateless, so an incomplete character at the end shows as U+FFFD.
+// The bytes as text, in the encoding they tell or, failing that, the likely one. Where
+// the decoder is stateless, an incomplete character at the end shows as U+FFFD.
 QString decode_list_bytes(QByteArrayView bytes) {
     if (bytes.startsWith("\xEF\xBB\xBF"))
         return QStringDecoder(QStringConverter::Utf8, stateless).decode(bytes.sliced(3));
@@ -29,13 +29,11 @@ QString decode_list_bytes(QByteArrayView bytes) {
         return QStringDecoder(QStringConverter::Utf16BE, stateless).decode(bytes.sliced(2));
 
     // An HTML page that declares its charset; without one Qt answers UTF-8, which the
-    // validity test below then settles.
-    const QStringDecoder html = QStringDecoder::decoderForHtml(bytes);
-    if (html.isValid() && QByteArrayView(html.name()) != "UTF-8") {
-        QStringDecoder declared(html.name(), stateless);
-        if (declared.isValid())
-            return declared.decode(bytes);
-    }
+    // validity test below then settles. Some of ICU's converters have no name in Qt.
+    QStringDecoder html = QStringDecoder::decoderForHtml(bytes);
+    const char* html_name = html.name();
+    if (html.isValid() && (html_name == nullptr || QByteArrayView(html_name) != "UTF-8"))
+        return html.decode(bytes);
 
     QStringDecoder utf8(QStringConverter::Utf8, stateless);
     const QString text = utf8.decode(bytes);
