@@ -129,11 +129,6 @@ TEST_F(list_files, read_stops_at_the_byte_bound) {
     EXPECT_EQ(read.text, QStringLiteral("あ a b\r\n"));
 }
 
-TEST_F(list_files, write_gives_utf8_without_a_mark_and_the_text_as_it_is) {
-    EXPECT_EQ(write_list_file(path("list"), QStringLiteral("あ\r\nb")), QString());
-    EXPECT_EQ(contents(path("list")), QByteArray("\xe3\x81\x82\r\nb"));
-}
-
 TEST_F(list_files, a_failed_write_says_why_and_keeps_the_old_file) {
     write(path("old"), "old list");
     ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("folder")));

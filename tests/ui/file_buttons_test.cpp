@@ -79,7 +79,6 @@ TEST_F(file_buttons, a_cancelled_or_failed_open_changes_nothing_but_the_name) {
     const QString missing = dir.filePath(QStringLiteral("missing.txt"));
     open(missing);
     EXPECT_EQ(w.settings.file_name1, missing);
-    open(dir.path());
     EXPECT_EQ(w.text7_box.text(), QStringLiteral("kept"));
     EXPECT_EQ(w.windowTitle(), start_title);
     EXPECT_FALSE(w.Command8->isEnabled());
