@@ -8,8 +8,9 @@
 namespace tolvin {
 
 // The most bytes a file may have and still make a list text under the list limit: a
-// byte-order mark and three bytes for each character (UTF-8 and EUC-JP need that many
-// for one UTF-16 code unit; every other encoding read here needs fewer).
+// byte-order mark and three bytes for each character. UTF-8 and EUC-JP need that many
+// for one UTF-16 code unit, Windows-31J and UTF-16 fewer; a page in a rarer encoding
+// that needs more (ISO-2022-JP full of escapes, GB18030) is refused as too long.
 inline constexpr std::size_t list_file_byte_limit = 3 + 3 * 65535;
 
 struct list_file_read {
