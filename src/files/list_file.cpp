@@ -29,10 +29,13 @@ QString decode_list_bytes(QByteArrayView bytes) {
         return QStringDecoder(QStringConverter::Utf16BE, stateless).decode(bytes.sliced(2));
 
     // An HTML page that declares its charset; without one Qt answers UTF-8, which the
-    // validity test below then settles. Some of ICU's converters have no name in Qt.
+    // validity test below then settles. A declaration readable as ASCII cannot stand in
+    // UTF-16 or UTF-32, so those are passed over, as browsers do. Some of ICU's
+    // converters have no name in Qt.
     QStringDecoder html = QStringDecoder::decoderForHtml(bytes);
-    const char* html_name = html.name();
-    if (html.isValid() && (html_name == nullptr || QByteArrayView(html_name) != "UTF-8"))
+    const QByteArray html_name = QByteArray(html.name()).toUpper().replace('-', "");
+    if (html.isValid() && html_name != "UTF8" && !html_name.startsWith("UTF16") &&
+        !html_name.startsWith("UTF32"))
         return html.decode(bytes);
 
     QStringDecoder utf8(QStringConverter::Utf8, stateless);

@@ -69,6 +69,8 @@ INSTANTIATE_TEST_SUITE_P(
                   u"<meta charset=iso-2022-jp>あ\r\n"},
         bytes_row{"html_charset_qt_gives_no_name", "<meta charset=ibm964>ab"sv,
                   u"<meta charset=ibm964>ab\r\n"},
+        bytes_row{"html_utf16_readable_as_ascii", "<meta charset=utf-16>\xe3\x81\x82"sv,
+                  u"<meta charset=utf-16>あ\r\n"},
         bytes_row{"html_utf8", "<meta charset=utf-8>\xe3\x81\x82"sv, u"<meta charset=utf-8>あ\r\n"}));
 
 TEST(read_bytes_limit, a_text_of_65536_characters_is_too_long) {
