@@ -17,6 +17,13 @@ namespace {
 class silent_services final : public tolvin::platform_services {
   public:
     void message_box(QWidget*, const QString&, const QString&, tolvin::message_icon) override {}
+    QString open_file_dialog(QWidget*, const tolvin::file_dialog_request&, std::int32_t&) override {
+        return QString();
+    }
+    QString save_file_dialog(QWidget*, const tolvin::file_dialog_request&, std::int32_t&) override {
+        return QString();
+    }
+    void show_in_text_editor(const QString&) override {}
 };
 
 QTemporaryDir& scratch() {

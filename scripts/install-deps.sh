@@ -9,6 +9,7 @@ packages=(
     qt6-translations-l10n                       # Qt's own texts (menus, dialogs) in the desktop's language
     libgtest-dev libgmock-dev libbenchmark-dev  # tests and benchmarks
     xvfb xauth libx11-dev                       # end-to-end test under a virtual X server
+    libglib2.0-dev pkg-config                   # GIO: the desktop's text editor for list files
     clang libclang-rt-14-dev                    # fuzz targets (libFuzzer, sanitizers)
 )
 

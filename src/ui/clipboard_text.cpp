@@ -1,6 +1,7 @@
 #include "ui/clipboard_text.hpp"
 
 #include "core/list_text.hpp"
+#include "files/u16_text.hpp"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -17,7 +18,7 @@ void put_on_clipboard(const QString& list_text) {
 
 QString take_from_clipboard() {
     const QString text = QGuiApplication::clipboard()->text();
-    return QString::fromStdU16String(to_crlf(text.toStdU16String()));
+    return qstring_from_u16(to_crlf(text.toStdU16String()));
 }
 
 } // namespace tolvin

@@ -36,6 +36,9 @@ void TOLVIN_fm::connect_handlers() {
     connect(Command2, &QPushButton::clicked, this, &TOLVIN_fm::Command2_Click);
     connect(Command5, &QPushButton::clicked, this, &TOLVIN_fm::Command5_Click);
     connect(Command12, &QPushButton::clicked, this, &TOLVIN_fm::Command12_Click);
+    connect(Command3, &QPushButton::clicked, this, &TOLVIN_fm::Command3_Click);
+    connect(Command4, &QPushButton::clicked, this, &TOLVIN_fm::Command4_Click);
+    connect(Command8, &QPushButton::clicked, this, &TOLVIN_fm::Command8_Click);
     connect(Command14, &QPushButton::clicked, this, &TOLVIN_fm::Command14_Click);
     connect(Command15, &QPushButton::clicked, this, &TOLVIN_fm::Command15_Click);
     connect(Command16, &QPushButton::clicked, this, &TOLVIN_fm::Command16_Click);

@@ -111,6 +111,9 @@ class TOLVIN_fm : public QWidget {
     void Command2_Click();  // numbered list
     void Command5_Click();  // replace
     void Command12_Click(); // add text
+    void Command3_Click();  // open a list file
+    void Command4_Click();  // save the list
+    void Command8_Click();  // show the opened file in the text editor
     void Command14_Click(); // clear
     void Command15_Click(); // search list-up character mode
     void Command16_Click(); // URL range expansion

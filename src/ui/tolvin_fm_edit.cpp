@@ -3,6 +3,7 @@
 #include "ui/tolvin_fm.hpp"
 
 #include "core/list_text.hpp"
+#include "files/u16_text.hpp"
 #include "ui/clipboard_text.hpp"
 #include "ui/list_fm.hpp"
 #include "ui/platform_services.hpp"
@@ -14,7 +15,7 @@ namespace tolvin {
 namespace {
 
 QString with_crlf(const QString& text) {
-    return QString::fromStdU16String(to_crlf(text.toStdU16String()));
+    return qstring_from_u16(to_crlf(text.toStdU16String()));
 }
 
 // Stores `text` into `box` under the capacity limit. Returns false, with the box

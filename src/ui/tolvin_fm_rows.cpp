@@ -2,6 +2,8 @@
 // the list, or its selected part, in one store through set_list_text.
 #include "ui/tolvin_fm.hpp"
 
+#include "files/u16_text.hpp"
+
 #include "core/list_text.hpp"
 #include "generators/list_edits.hpp"
 #include "generators/numbered_list.hpp"
@@ -44,7 +46,7 @@ struct list_split {
         std::u16string text;
         text.reserve(before.size() + middle.size() + after.size());
         text.append(before).append(middle).append(after);
-        return QString::fromStdU16String(text);
+        return qstring_from_u16(text);
     }
 };
 
@@ -66,8 +68,7 @@ template <typename transform> void rewrite_list(TOLVIN_fm& w, transform&& rewrit
     const list_split split(w.text7_box);
     if (split.selected.empty()) {
         const std::u16string whole = split.before + split.after;
-        if (w.set_list_text(QString::fromStdU16String(rewrite(whole, list_limit))) == 0 &&
-            restore_caret_after)
+        if (w.set_list_text(qstring_from_u16(rewrite(whole, list_limit))) == 0 && restore_caret_after)
             w.restore_caret();
         return;
     }

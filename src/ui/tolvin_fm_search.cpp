@@ -2,6 +2,8 @@
 // string from the list's selection, and find.
 #include "ui/tolvin_fm.hpp"
 
+#include "files/u16_text.hpp"
+
 #include "generators/search_list.hpp"
 #include "ui/busy_scope.hpp"
 #include "ui/platform_services.hpp"
@@ -28,7 +30,7 @@ void TOLVIN_fm::Command13_Click() {
         list_up_by_search(text7_box.text().toStdU16String(), Combo3->currentText().toStdU16String(),
                           search_mode, settings.comment_flag);
     settings.lw_url_su += listing.lines;
-    show_generated_list(listing.text.empty() ? not_found_text : QString::fromStdU16String(listing.text));
+    show_generated_list(listing.text.empty() ? not_found_text : qstring_from_u16(listing.text));
 }
 
 void TOLVIN_fm::Command15_Click() {

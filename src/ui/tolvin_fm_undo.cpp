@@ -3,6 +3,8 @@
 // list box do what the buttons do.
 #include "ui/tolvin_fm.hpp"
 
+#include "files/u16_text.hpp"
+
 #include "ui/busy_scope.hpp"
 
 #include <QAction>
@@ -78,7 +80,7 @@ void TOLVIN_fm::put_back_undo_entry(bool (undo_ring::*step)()) {
         return;
     undo_restoring = 1;
     (undo_history.*step)();
-    set_list_text(QString::fromStdU16String(undo_history.undo_text(undo_history.undo_pos())));
+    set_list_text(qstring_from_u16(undo_history.undo_text(undo_history.undo_pos())));
     restore_caret();
     undo_restoring = 0;
     update_undo_buttons();

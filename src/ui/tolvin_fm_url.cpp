@@ -1,6 +1,7 @@
 // URL range expansion from the URL row's "実行" button into the result list window.
 #include "ui/tolvin_fm.hpp"
 
+#include "files/u16_text.hpp"
 #include "generators/url_range.hpp"
 #include "ui/list_fm.hpp"
 
@@ -66,7 +67,7 @@ void TOLVIN_fm::Command16_Click() {
     unsetCursor();
     Command16->setEnabled(true);
 
-    show_generated_list(expanded.text.empty() ? not_found_text : QString::fromStdU16String(expanded.text));
+    show_generated_list(expanded.text.empty() ? not_found_text : qstring_from_u16(expanded.text));
 }
 
 } // namespace tolvin

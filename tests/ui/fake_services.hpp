@@ -5,12 +5,27 @@
 #include "ui/platform_services.hpp"
 
 #include <QString>
+#include <deque>
+#include <gtest/gtest.h>
 #include <vector>
 
 struct recorded_message {
     QString title;
     QString text;
     tolvin::message_icon icon;
+};
+
+// A file dialog as it was shown: which one, what it was given, the filter it started on.
+struct recorded_dialog {
+    bool save;
+    tolvin::file_dialog_request request;
+    std::int32_t filter_index;
+};
+
+// What the user does in the next file dialog: an empty path cancels.
+struct dialog_answer {
+    QString path;
+    std::int32_t filter_index = 0;
 };
 
 class fake_services final : public tolvin::platform_services {
@@ -20,5 +35,32 @@ class fake_services final : public tolvin::platform_services {
         messages.push_back({title, text, icon});
     }
 
+    QString open_file_dialog(QWidget*, const tolvin::file_dialog_request& request,
+                             std::int32_t& filter_index) override {
+        return answer(false, request, filter_index);
+    }
+    QString save_file_dialog(QWidget*, const tolvin::file_dialog_request& request,
+                             std::int32_t& filter_index) override {
+        return answer(true, request, filter_index);
+    }
+    void show_in_text_editor(const QString& path) override { editor_files.push_back(path); }
+
     std::vector<recorded_message> messages;
+    std::vector<recorded_dialog> dialogs;
+    std::deque<dialog_answer> dialog_answers; // scripted; a dialog without one fails the test
+    std::vector<QString> editor_files;
+
+  private:
+    QString answer(bool save, const tolvin::file_dialog_request& request, std::int32_t& filter_index) {
+        dialogs.push_back({save, request, filter_index});
+        if (dialog_answers.empty()) {
+            ADD_FAILURE() << "a file dialog was shown that the test did not expect";
+            return QString();
+        }
+        const dialog_answer a = dialog_answers.front();
+        dialog_answers.pop_front();
+        if (!a.path.isEmpty())
+            filter_index = a.filter_index;
+        return a.path;
+    }
 };

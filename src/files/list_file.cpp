@@ -1,0 +1,118 @@
+#include "files/list_file.hpp"
+
+#include "core/list_text.hpp"
+#include "files/u16_text.hpp"
+
+#include <QByteArray>
+#include <QFile>
+#include <QSaveFile>
+#include <QStringDecoder>
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace tolvin {
+
+namespace {
+
+constexpr auto stateless = QStringConverter::Flag::Stateless;
+
+// The bytes as text, in the encoding they tell or, failing that, the likely one. Where
+// the decoder is stateless, an incomplete character at the end shows as U+FFFD.
+QString decode_list_bytes(QByteArrayView bytes) {
+    if (bytes.startsWith("\xEF\xBB\xBF"))
+        return QStringDecoder(QStringConverter::Utf8, stateless).decode(bytes.sliced(3));
+    if (bytes.startsWith("\xFF\xFE"))
+        return QStringDecoder(QStringConverter::Utf16LE, stateless).decode(bytes.sliced(2));
+    if (bytes.startsWith("\xFE\xFF"))
+        return QStringDecoder(QStringConverter::Utf16BE, stateless).decode(bytes.sliced(2));
+
+    // An HTML page that declares its charset; without one Qt answers UTF-8, which the
+    // validity test below then settles. A declaration readable as ASCII cannot stand in
+    // UTF-16 or UTF-32, so those are passed over, as browsers do. Some of ICU's
+    // converters have no name in Qt.
+    QStringDecoder html = QStringDecoder::decoderForHtml(bytes);
+    const QByteArray html_name = QByteArray(html.name()).toUpper().replace('-', "");
+    if (html.isValid() && html_name != "UTF8" && !html_name.startsWith("UTF16") &&
+        !html_name.startsWith("UTF32"))
+        return html.decode(bytes);
+
+    QStringDecoder utf8(QStringConverter::Utf8, stateless);
+    const QString text = utf8.decode(bytes);
+    if (!utf8.hasError())
+        return text;
+    // Valid but for one character cut off at the end: still UTF-8.
+    QStringDecoder utf8_stream(QStringConverter::Utf8);
+    const QString decoded_as_stream = utf8_stream.decode(bytes); // decoding happens on conversion
+    if (!utf8_stream.hasError())
+        return text;
+
+    QStringDecoder windows_31j("windows-31j", stateless);
+    if (windows_31j.isValid())
+        return windows_31j.decode(bytes);
+    return text;
+}
+
+} // namespace
+
+list_file_read list_text_from_bytes(QByteArrayView bytes) {
+    const QString decoded = decode_list_bytes(bytes);
+    std::u16string text = to_crlf(decoded.toStdU16String());
+    if (!text.empty() && !text.ends_with(crlf))
+        text.append(crlf);
+    if (!fits_list_limit(text.size()))
+        return {list_file_read::too_long, QString()};
+    return {list_file_read::loaded, qstring_from_u16(text)};
+}
+
+list_file_read read_list_file(const QString& path) {
+    // Opened without waiting, so that a FIFO or a device never blocks; only a regular
+    // file is read.
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0)
+        return {};
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        return {};
+    }
+    // One byte past the limit tells a file that is too long, whatever its size claims.
+    QByteArray bytes(static_cast<qsizetype>(list_file_byte_limit + 1), Qt::Uninitialized);
+    qsizetype filled = 0;
+    while (filled < bytes.size()) {
+        const ssize_t got =
+            ::read(fd, bytes.data() + filled, static_cast<std::size_t>(bytes.size() - filled));
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0) {
+            ::close(fd);
+            return {};
+        }
+        if (got == 0)
+            break;
+        filled += got;
+    }
+    ::close(fd);
+    if (filled > static_cast<qsizetype>(list_file_byte_limit))
+        return {list_file_read::too_long, QString()};
+    return list_text_from_bytes(QByteArrayView(bytes.constData(), filled));
+}
+
+QString write_list_file(const QString& path, const QString& text) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return file.errorString();
+    const QByteArray bytes = text.toUtf8();
+    // The written bytes are flushed here, so that an error doing so is not passed over.
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        return reason;
+    }
+    if (!file.commit())
+        return file.errorString();
+    return QString();
+}
+
+} // namespace tolvin

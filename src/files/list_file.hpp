@@ -1,0 +1,42 @@
+// Reading a list file into a list text and writing a list text to a file.
+#pragma once
+
+#include <QByteArrayView>
+#include <QString>
+#include <cstddef>
+
+namespace tolvin {
+
+// The most bytes a file may have and still make a list text under the list limit: a
+// byte-order mark and three bytes for each character. UTF-8 and EUC-JP need that many
+// for one UTF-16 code unit, Windows-31J and UTF-16 fewer; a page in a rarer encoding
+// that needs more (ISO-2022-JP full of escapes, GB18030) is refused as too long.
+inline constexpr std::size_t list_file_byte_limit = 3 + 3 * 65535;
+
+struct list_file_read {
+    enum status_type {
+        loaded,     // `text` holds the whole file
+        too_long,   // the file makes a text past the list limit; `text` is empty
+        unreadable, // missing, not a regular file, or reading failed; `text` is empty
+    };
+    status_type status = unreadable;
+    QString text;
+};
+
+// The list text a file's bytes make: every line, the last one included, followed by
+// CR LF. A line ends at CR LF, a lone CR or a lone LF. The encoding is told by a
+// byte-order mark (UTF-8, UTF-16), else by a charset declared in HTML, else the bytes
+// are UTF-8 when they are valid UTF-8 and Windows-31J when not. A text of 65,536
+// characters or more is too long.
+list_file_read list_text_from_bytes(QByteArrayView bytes);
+
+// Reads a regular file into a list text, taking at most list_file_byte_limit + 1 bytes
+// from it: a longer file is too long whatever it holds. Never blocks on a FIFO or device.
+list_file_read read_list_file(const QString& path);
+
+// Writes `text` as it is, in UTF-8 without a byte-order mark. The file is replaced only
+// once all of it is written, so a failure leaves an existing file as it was. Returns
+// the system's reason for a failure, or an empty text.
+QString write_list_file(const QString& path, const QString& text);
+
+} // namespace tolvin

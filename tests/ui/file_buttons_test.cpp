@@ -1,0 +1,196 @@
+// The open, save and view buttons: the dialogs they show and what they remember, the
+// list and title after an open or a save, a file too long for the list, and failures.
+#include "ui_fixture.hpp"
+
+#include "files/file_filters.hpp"
+#include "ui/qt_platform_services.hpp"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+using namespace tolvin;
+
+namespace {
+
+const QString start_title = QStringLiteral("TOLVIN ダウンロードリスト作成 編集 SOFT");
+
+class file_buttons : public ui_fixture {
+  protected:
+    QString file(const char* name, const QByteArray& bytes) {
+        const QString path = dir.filePath(QString::fromUtf8(name));
+        QFile f(path);
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+        return path;
+    }
+    static QByteArray contents(const QString& path) {
+        QFile f(path);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(none)");
+    }
+    void open(const QString& path, std::int32_t filter = 0) {
+        services.dialog_answers.push_back({path, filter});
+        QTest::mouseClick(fm->Command3, Qt::LeftButton);
+    }
+    void save(const QString& path, std::int32_t filter = 0) {
+        services.dialog_answers.push_back({path, filter});
+        QTest::mouseClick(fm->Command4, Qt::LeftButton);
+    }
+};
+
+TEST_F(file_buttons, open_puts_the_file_into_the_list_and_remembers_name_and_filter) {
+    TOLVIN_fm& w = start();
+    const QString a = file("a list.txt", "a\nb");
+    const QString b = file("b.lst", "\xef\xbb\xbf\xef\xbf\xbe"
+                                    "c\r\n");
+    open(a, 1);
+    EXPECT_EQ(w.text7_box.text(), QStringLiteral("a\r\nb\r\n"));
+    EXPECT_EQ(w.windowTitle(), QStringLiteral("TOLVIN ") + a);
+    EXPECT_EQ(w.settings.file_name1, a);
+    EXPECT_TRUE(w.Command8->isEnabled());
+    EXPECT_EQ(w.open_filter_index, 1);
+    EXPECT_EQ(w.busy_flag, 0);
+    EXPECT_EQ(w.cursor().shape(), Qt::ArrowCursor);
+
+    // The next open starts on the last file and filter; a text that starts with a
+    // swapped byte-order mark goes into the list unchanged.
+    open(b);
+    EXPECT_EQ(w.text7_box.text(), QStringLiteral("\uFFFEc\r\n"));
+    ASSERT_EQ(services.dialogs.size(), 2u);
+    EXPECT_FALSE(services.dialogs[0].save);
+    EXPECT_EQ(services.dialogs[0].request.filter, open_filter(QStringLiteral("txt")));
+    EXPECT_EQ(services.dialogs[0].request.initial_name, QString());
+    EXPECT_EQ(services.dialogs[0].request.flags, hide_read_only);
+    EXPECT_EQ(services.dialogs[0].filter_index, 0);
+    EXPECT_EQ(services.dialogs[1].request.initial_name, a);
+    EXPECT_EQ(services.dialogs[1].filter_index, 1);
+    EXPECT_TRUE(services.messages.empty());
+}
+
+TEST_F(file_buttons, a_cancelled_or_failed_open_changes_nothing_but_the_name) {
+    TOLVIN_fm& w = start();
+    w.text7_box.set_text(QStringLiteral("kept"));
+    open(QString(), 1);
+    EXPECT_EQ(w.settings.file_name1, QString());
+    EXPECT_EQ(w.open_filter_index, 0);
+    const QString missing = dir.filePath(QStringLiteral("missing.txt"));
+    open(missing);
+    EXPECT_EQ(w.settings.file_name1, missing);
+    EXPECT_EQ(w.text7_box.text(), QStringLiteral("kept"));
+    EXPECT_EQ(w.windowTitle(), start_title);
+    EXPECT_FALSE(w.Command8->isEnabled());
+    EXPECT_TRUE(services.messages.empty());
+    EXPECT_EQ(w.busy_flag, 0);
+}
+
+TEST_F(file_buttons, a_file_too_long_for_the_list_goes_to_the_text_editor) {
+    TOLVIN_fm& w = start();
+    w.text7_box.set_text(QStringLiteral("kept"));
+    const QString big = file("big.txt", QByteArray(70000, 'x'));
+    open(big);
+    ASSERT_EQ(services.messages.size(), 2u);
+    EXPECT_TRUE(services.messages[0].text.startsWith(QStringLiteral("編集可能文字数を超えてしまうため")));
+    EXPECT_EQ(services.messages[1].title, QStringLiteral("メモ帳でファイルを開いてみます"));
+    EXPECT_EQ(services.messages[1].text,
+              QStringLiteral("メモ帳でファイルを表示してみます。\r\n\r\n確認してみてください。"));
+    EXPECT_EQ(services.messages[1].icon, message_icon::none);
+    EXPECT_EQ(services.editor_files, std::vector<QString>{big});
+    EXPECT_EQ(w.text7_box.text(), QStringLiteral("kept"));
+    EXPECT_EQ(w.windowTitle(), start_title);
+    EXPECT_TRUE(w.Command8->isEnabled());
+}
+
+TEST_F(file_buttons, save_writes_the_list_under_the_name_as_typed) {
+    TOLVIN_fm& w = start();
+    w.settings.save_type_flag = 1;
+    w.settings.save_type_str = QStringLiteral("Dat");
+    w.text7_box.set_text(QStringLiteral("あ\r\nb\r\n"));
+    const QString first = dir.filePath(QStringLiteral("list"));
+    const QString second = dir.filePath(QStringLiteral("second.dat"));
+    save(first, 2);
+    EXPECT_EQ(contents(first), QByteArray("\xe3\x81\x82\r\nb\r\n"));
+    EXPECT_EQ(w.windowTitle(), QStringLiteral("TOLVIN ") + first);
+    EXPECT_EQ(w.settings.file_name2, first);
+    EXPECT_EQ(w.save_filter_index, 2);
+    save(second);
+    w.settings.save_type_flag = 0;
+    save(QString());
+
+    ASSERT_EQ(services.dialogs.size(), 3u);
+    EXPECT_TRUE(services.dialogs[0].save);
+    EXPECT_EQ(services.dialogs[0].request.filter, save_filter(QStringLiteral("Dat")));
+    EXPECT_EQ(services.dialogs[0].request.flags, overwrite_prompt);
+    // The remembered name is offered only while the switch is on.
+    EXPECT_EQ(services.dialogs[0].request.initial_name, QString());
+    EXPECT_EQ(services.dialogs[1].request.initial_name, first);
+    EXPECT_EQ(services.dialogs[1].filter_index, 2);
+    EXPECT_EQ(services.dialogs[2].request.initial_name, QString());
+    EXPECT_EQ(w.windowTitle(), QStringLiteral("TOLVIN ") + second);
+    EXPECT_TRUE(services.messages.empty());
+    EXPECT_EQ(w.busy_flag, 0);
+}
+
+TEST_F(file_buttons, a_failed_save_says_so_and_keeps_the_name_and_title) {
+    TOLVIN_fm& w = start();
+    w.text7_box.set_text(QStringLiteral("list"));
+    const QString good = dir.filePath(QStringLiteral("good.txt"));
+    save(good);
+    const QString folder = dir.filePath(QStringLiteral("folder"));
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("folder")));
+    save(folder);
+    ASSERT_EQ(services.messages.size(), 1u);
+    EXPECT_EQ(services.messages[0].title, QStringLiteral("保存できませんでした"));
+    EXPECT_TRUE(services.messages[0].text.startsWith(folder + QStringLiteral("\r\n\r\n")));
+    EXPECT_GT(services.messages[0].text.size(), folder.size() + 4);
+    EXPECT_EQ(w.settings.file_name2, good);
+    EXPECT_EQ(w.windowTitle(), QStringLiteral("TOLVIN ") + good);
+    EXPECT_EQ(contents(good), QByteArray("list"));
+}
+
+TEST_F(file_buttons, view_shows_the_opened_file_not_the_saved_one) {
+    TOLVIN_fm& w = start();
+    const QString opened = file("opened.txt", "x\r\n");
+    open(opened);
+    save(dir.filePath(QStringLiteral("saved.txt")));
+    QTest::mouseClick(w.Command8, Qt::LeftButton);
+    EXPECT_EQ(services.editor_files, std::vector<QString>{opened});
+}
+
+TEST_F(file_buttons, open_and_save_are_refused_while_another_handler_runs) {
+    TOLVIN_fm& w = start();
+    w.busy_flag = 1;
+    QTest::mouseClick(w.Command3, Qt::LeftButton);
+    QTest::mouseClick(w.Command4, Qt::LeftButton);
+    EXPECT_TRUE(services.dialogs.empty());
+    EXPECT_EQ(w.busy_flag, 1);
+}
+
+TEST(qt_file_dialog, shows_each_description_exactly_and_starts_on_the_given_filter) {
+    const struct {
+        QString filter;
+        std::int32_t flags;
+        std::int32_t index;
+    } rows[] = {{save_filter(QStringLiteral("txt")), overwrite_prompt, 1},
+                {open_filter(QStringLiteral("Dat")), hide_read_only, 0},
+                {QStringLiteral("a (b)|*.a b|c|*.c"), 0, 1}};
+    for (const auto& row : rows) {
+        QFileDialog dialog;
+        prepare_file_dialog(dialog, {row.filter, QStringLiteral("name.txt"), row.flags}, row.index);
+        auto* combo = dialog.findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+        ASSERT_NE(combo, nullptr);
+        QStringList shown;
+        QStringList descriptions;
+        for (int i = 0; i < combo->count(); ++i)
+            shown.push_back(combo->itemText(i));
+        for (const file_filter& f : split_filter(row.filter))
+            descriptions.push_back(f.description);
+        EXPECT_EQ(shown, descriptions);
+        EXPECT_EQ(combo->currentIndex(), row.index);
+        EXPECT_EQ(dialog.testOption(QFileDialog::DontConfirmOverwrite), row.flags != overwrite_prompt);
+    }
+}
+
+} // namespace
