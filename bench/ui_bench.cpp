@@ -16,6 +16,7 @@ namespace {
 class silent_services final : public tolvin::platform_services {
   public:
     void message_box(QWidget*, const QString&, const QString&, tolvin::message_icon) override {}
+    void open_url(QWidget*, const QString&) override {}
 };
 
 QTemporaryDir& scratch() {

@@ -17,6 +17,10 @@ class platform_services {
     // A modal message box with one OK button.
     virtual void message_box(QWidget* parent, const QString& title, const QString& text,
                              message_icon icon) = 0;
+
+    // Asks the desktop to open a web address with its default browser. The outcome
+    // is not examined: a failure is not reported.
+    virtual void open_url(QWidget* owner, const QString& address) = 0;
 };
 
 } // namespace tolvin

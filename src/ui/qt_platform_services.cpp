@@ -1,6 +1,8 @@
 #include "ui/qt_platform_services.hpp"
 
+#include <QDesktopServices>
 #include <QMessageBox>
+#include <QUrl>
 
 namespace tolvin {
 
@@ -13,6 +15,10 @@ void qt_platform_services::message_box(QWidget* parent, const QString& title, co
                     shown, QMessageBox::Ok, parent);
     box.setTextFormat(Qt::PlainText);
     box.exec();
+}
+
+void qt_platform_services::open_url(QWidget*, const QString& address) {
+    QDesktopServices::openUrl(QUrl(address));
 }
 
 } // namespace tolvin

@@ -8,6 +8,7 @@ namespace tolvin {
 class qt_platform_services final : public platform_services {
   public:
     void message_box(QWidget* parent, const QString& title, const QString& text, message_icon icon) override;
+    void open_url(QWidget* owner, const QString& address) override;
 };
 
 } // namespace tolvin

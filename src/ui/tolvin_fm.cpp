@@ -3,6 +3,7 @@
 
 #include "settings/settings_store.hpp"
 #include "ui/list_fm.hpp"
+#include "ui/option_fm.hpp"
 #include "ui/platform_services.hpp"
 #include "ui/twips.hpp"
 
@@ -74,8 +75,11 @@ void TOLVIN_fm::Form_Load() {
 }
 
 void TOLVIN_fm::Form_Activate() {
-    // The options window, once there is one, is dropped here when the main window
-    // becomes active again.
+    // Back in the main window: an open options window closes without applying anything.
+    // An activation that only arrives after the options button opened the window (the
+    // press itself asked for it) is not the user going back.
+    if (options_window_ && options_window_->active_since_load())
+        options_window_->close();
 }
 
 void TOLVIN_fm::Timer1_Timer() {
@@ -84,7 +88,34 @@ void TOLVIN_fm::Timer1_Timer() {
 }
 
 void TOLVIN_fm::Command18_Click() {
-    // Opens the options window, once there is one, beside the main window.
+    if (!options_window_) {
+        options_window_ = new option_fm(*this, services_);
+        connect(options_window_, &QDialog::finished, this, &TOLVIN_fm::drop_options_window);
+    }
+    option_fm& w = *options_window_;
+    w.Form_Load();
+    // Its top follows the main window's height only, not its top edge.
+    const twips_rect main = outer_geometry(this);
+    w.move(to_px(main.left + 4620), to_px(main.height - 3570));
+    if (w.isVisible()) {
+        // Brought forward again, also out of the minimized state.
+        w.setWindowState(w.windowState() & ~Qt::WindowMinimized);
+        w.raise();
+    }
+    w.show();
+    w.activateWindow();
+    w.Command2->setFocus();
+}
+
+option_fm* TOLVIN_fm::options_window() const {
+    return options_window_.data();
+}
+
+void TOLVIN_fm::drop_options_window() {
+    if (!options_window_)
+        return;
+    options_window_->deleteLater();
+    options_window_.clear();
 }
 
 void TOLVIN_fm::copy_field_texts_to_settings() {

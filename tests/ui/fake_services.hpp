@@ -20,5 +20,8 @@ class fake_services final : public tolvin::platform_services {
         messages.push_back({title, text, icon});
     }
 
+    void open_url(QWidget*, const QString& address) override { opened_urls.push_back(address); }
+
     std::vector<recorded_message> messages;
+    std::vector<QString> opened_urls;
 };
