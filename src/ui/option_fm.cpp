@@ -136,7 +136,6 @@ void option_fm::set_tab_order() {
 }
 
 void option_fm::Form_Load() {
-    active_since_load_ = false;
     const settings_record& s = owner_.settings;
     Check2->setChecked(s.save_type_flag != 0);
     Combo1->setEditText(s.save_type_str);
@@ -149,6 +148,7 @@ void option_fm::Command1_Click() {
         services_.message_box(this, QStringLiteral("TOLVIN"),
                               QStringLiteral("保存時のファイル拡張子が入力されていません"),
                               message_icon::none);
+        bring_forward();
         Combo1->setFocus();
         return;
     }
@@ -166,6 +166,16 @@ void option_fm::Command1_Click() {
     s.comment_flag = Check1->isChecked() ? 1 : 0;
     s.help_comment_flag = Check3->isChecked() ? 1 : 0;
     accept();
+}
+
+void option_fm::bring_forward() {
+    active_since_brought_forward_ = false;
+    if (isVisible()) {
+        setWindowState(windowState() & ~Qt::WindowMinimized);
+        raise();
+    }
+    show();
+    activateWindow();
 }
 
 void option_fm::Command2_Click() {
@@ -186,7 +196,7 @@ void option_fm::Command21_Click() {
 void option_fm::changeEvent(QEvent* event) {
     QDialog::changeEvent(event);
     if (event->type() == QEvent::ActivationChange && isActiveWindow())
-        active_since_load_ = true;
+        active_since_brought_forward_ = true;
 }
 
 } // namespace tolvin

@@ -53,9 +53,13 @@ class option_fm : public QDialog {
     // Asks the desktop to open the home page.
     void Command21_Click();
 
-    // Whether the window has been the active window since it was last loaded. Only
-    // then does the main window's activation mean that the user went back to it.
-    bool active_since_load() const { return active_since_load_; }
+    // Shows the window, brought forward and asked to become the active window.
+    void bring_forward();
+    // Whether the window has been the active window since it was last brought forward.
+    // Only then does the main window's activation mean that the user went back to it:
+    // an activation that arrives before ours (the press on the options button asked
+    // for one, a window manager hands the focus back after a message) does not.
+    bool active_since_brought_forward() const { return active_since_brought_forward_; }
 
   protected:
     void changeEvent(QEvent* event) override;
@@ -66,7 +70,7 @@ class option_fm : public QDialog {
 
     TOLVIN_fm& owner_;
     platform_services& services_;
-    bool active_since_load_ = false;
+    bool active_since_brought_forward_ = false;
 };
 
 } // namespace tolvin

@@ -76,9 +76,7 @@ void TOLVIN_fm::Form_Load() {
 
 void TOLVIN_fm::Form_Activate() {
     // Back in the main window: an open options window closes without applying anything.
-    // An activation that only arrives after the options button opened the window (the
-    // press itself asked for it) is not the user going back.
-    if (options_window_ && options_window_->active_since_load())
+    if (options_window_ && options_window_->active_since_brought_forward())
         options_window_->close();
 }
 
@@ -97,13 +95,7 @@ void TOLVIN_fm::Command18_Click() {
     // Its top follows the main window's height only, not its top edge.
     const twips_rect main = outer_geometry(this);
     w.move(to_px(main.left + 4620), to_px(main.height - 3570));
-    if (w.isVisible()) {
-        // Brought forward again, also out of the minimized state.
-        w.setWindowState(w.windowState() & ~Qt::WindowMinimized);
-        w.raise();
-    }
-    w.show();
-    w.activateWindow();
+    w.bring_forward();
     w.Command2->setFocus();
 }
 

@@ -240,12 +240,16 @@ TEST_F(options_window, an_empty_extension_is_refused_and_a_following_cancel_appl
     fm->settings.file_name2 = QStringLiteral("/lists/a.txt");
     o.Check1->click();
     type_extension(o, QString());
+    // A window manager may hand the focus to the main window when the message closes,
+    // before the options window takes it back.
+    fm->activateWindow();
     QTest::mouseClick(o.Command1, Qt::LeftButton);
     ASSERT_EQ(services.messages.size(), 1u);
     EXPECT_EQ(services.messages[0].title, QStringLiteral("TOLVIN"));
     EXPECT_EQ(services.messages[0].text, QStringLiteral("保存時のファイル拡張子が入力されていません"));
     EXPECT_EQ(services.messages[0].icon, message_icon::none);
     EXPECT_TRUE(is_open());
+    EXPECT_EQ(QApplication::activeWindow(), &o);
     EXPECT_TRUE(o.Combo1->hasFocus());
     EXPECT_EQ(options_of(fm->settings), before);
 
