@@ -24,6 +24,7 @@ class silent_services final : public tolvin::platform_services {
         return QString();
     }
     void show_in_text_editor(const QString&) override {}
+    void open_url(QWidget*, const QString&) override {}
 };
 
 QTemporaryDir& scratch() {

@@ -205,4 +205,33 @@ QIcon result_list_icon() {
     return QIcon(pm);
 }
 
+QIcon home_page_icon() {
+    QPixmap pm(2 * side, side);
+    pm.fill(Qt::transparent);
+    QPainter g(&pm);
+    g.setRenderHint(QPainter::Antialiasing);
+    // The arrow, pointing at the globe.
+    g.setPen(pen(QColor(40, 140, 60), 4));
+    g.drawLine(QPointF(6, 16), QPointF(26, 16));
+    g.drawLine(QPointF(26, 16), QPointF(19, 9));
+    g.drawLine(QPointF(26, 16), QPointF(19, 23));
+    // The globe: a sphere with its meridians and parallels.
+    const QPointF centre(47, 16);
+    QRadialGradient shade(QPointF(43, 11), 16);
+    shade.setColorAt(0, QColor(150, 200, 255));
+    shade.setColorAt(1, QColor(30, 90, 190));
+    g.setPen(pen(QColor(20, 60, 140), 2));
+    g.setBrush(shade);
+    g.drawEllipse(centre, 13, 13);
+    g.setBrush(Qt::NoBrush);
+    g.setPen(pen(QColor(235, 245, 255), 1.5));
+    g.drawEllipse(centre, 6, 13);
+    g.drawLine(QPointF(47, 3), QPointF(47, 29));
+    g.drawLine(QPointF(34, 16), QPointF(60, 16));
+    g.drawLine(QPointF(37, 9.5), QPointF(57, 9.5));
+    g.drawLine(QPointF(37, 22.5), QPointF(57, 22.5));
+    g.end();
+    return QIcon(pm);
+}
+
 } // namespace tolvin

@@ -14,5 +14,8 @@ QIcon tool_icon(tool_picture picture);
 QIcon program_icon();
 // The result list window's icon.
 QIcon result_list_icon();
+// The home-page button's picture, twice as wide as high: a globe and an arrow
+// leading to it.
+QIcon home_page_icon();
 
 } // namespace tolvin

@@ -39,6 +39,9 @@ class platform_services {
                                      std::int32_t& filter_index) = 0;
     // Shows the file in the desktop's plain-text editor, without waiting for it.
     virtual void show_in_text_editor(const QString& path) = 0;
+    // Asks the desktop to open a web address with its default browser. The outcome
+    // is not examined: a failure is not reported.
+    virtual void open_url(QWidget* owner, const QString& address) = 0;
 };
 
 } // namespace tolvin

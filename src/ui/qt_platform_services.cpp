@@ -106,4 +106,8 @@ void qt_platform_services::show_in_text_editor(const QString& path) {
                  reason.toLocal8Bit().constData());
 }
 
+void qt_platform_services::open_url(QWidget*, const QString& address) {
+    QDesktopServices::openUrl(QUrl(address));
+}
+
 } // namespace tolvin

@@ -23,6 +23,7 @@ class qt_platform_services final : public platform_services {
     // no path of its own.
     QString open_folder_;
     QString save_folder_;
+    void open_url(QWidget* owner, const QString& address) override;
 };
 
 // Gives a file dialog the request's filters, selected filter, initial name and flags.

@@ -3,6 +3,7 @@
 
 #include "settings/settings_store.hpp"
 #include "ui/list_fm.hpp"
+#include "ui/option_fm.hpp"
 #include "ui/platform_services.hpp"
 #include "ui/twips.hpp"
 
@@ -85,8 +86,9 @@ void TOLVIN_fm::Form_Load() {
 }
 
 void TOLVIN_fm::Form_Activate() {
-    // The options window, once there is one, is dropped here when the main window
-    // becomes active again.
+    // Back in the main window: an open options window closes without applying anything.
+    if (options_window_ && options_window_->active_since_brought_forward())
+        options_window_->close();
 }
 
 void TOLVIN_fm::Timer1_Timer() {
@@ -95,7 +97,28 @@ void TOLVIN_fm::Timer1_Timer() {
 }
 
 void TOLVIN_fm::Command18_Click() {
-    // Opens the options window, once there is one, beside the main window.
+    if (!options_window_) {
+        options_window_ = new option_fm(*this, services_);
+        connect(options_window_, &QDialog::finished, this, &TOLVIN_fm::drop_options_window);
+    }
+    option_fm& w = *options_window_;
+    w.Form_Load();
+    // Its top follows the main window's height only, not its top edge.
+    const twips_rect main = outer_geometry(this);
+    w.move(to_px(main.left + 4620), to_px(main.height - 3570));
+    w.bring_forward();
+    w.Command2->setFocus();
+}
+
+option_fm* TOLVIN_fm::options_window() const {
+    return options_window_.data();
+}
+
+void TOLVIN_fm::drop_options_window() {
+    if (!options_window_)
+        return;
+    options_window_->deleteLater();
+    options_window_.clear();
 }
 
 void TOLVIN_fm::copy_field_texts_to_settings() {

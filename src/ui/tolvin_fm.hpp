@@ -26,6 +26,7 @@ class QTimer;
 namespace tolvin {
 
 class list_fm;
+class option_fm;
 class platform_services;
 
 class TOLVIN_fm : public QWidget {
@@ -148,6 +149,8 @@ class TOLVIN_fm : public QWidget {
     bool result_window_loaded() const { return !result_window_.isNull(); }
     // Closes the result list window, which records its placement, and drops it.
     void unload_result_window();
+    // The options window while it is open, else null.
+    option_fm* options_window() const;
 
     // State of the main window.
     QString crlf;
@@ -195,6 +198,7 @@ class TOLVIN_fm : public QWidget {
     void copy_field_texts_to_settings();
     void save_to_store();
     void drop_result_window();
+    void drop_options_window();
 
     platform_services& services_;
     QSettings& store_;
@@ -204,6 +208,7 @@ class TOLVIN_fm : public QWidget {
     std::int32_t search_mode = 0;
     bool unloaded_ = false;  // no handler runs once the window has unloaded
     bool composing_ = false; // an input method is updating its uncommitted text
+    QPointer<option_fm> options_window_;
 };
 
 } // namespace tolvin

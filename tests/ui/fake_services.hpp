@@ -63,4 +63,7 @@ class fake_services final : public tolvin::platform_services {
             filter_index = a.filter_index;
         return a.path;
     }
+    void open_url(QWidget*, const QString& address) override { opened_urls.push_back(address); }
+
+    std::vector<QString> opened_urls;
 };
