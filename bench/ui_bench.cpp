@@ -5,6 +5,7 @@
 #include "ui/tolvin_fm.hpp"
 
 #include <QApplication>
+#include <QDialog>
 #include <QMainWindow>
 #include <QPlainTextEdit>
 #include <QSettings>
@@ -16,6 +17,8 @@ namespace {
 class silent_services final : public tolvin::platform_services {
   public:
     void message_box(QWidget*, const QString&, const QString&, tolvin::message_icon) override {}
+    // The first start's greeting is answered at once.
+    void run_modal(QDialog& window) override { window.close(); }
 };
 
 QTemporaryDir& scratch() {

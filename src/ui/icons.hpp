@@ -10,9 +10,8 @@ enum class tool_picture { open, save, view, find, undo, redo, options, cut, copy
 
 QIcon tool_icon(tool_picture picture);
 
-// The program's own icon (main window and about window).
+// The program's own icon, the window icon of every window, drawn from its picture in
+// the resources.
 QIcon program_icon();
-// The result list window's icon.
-QIcon result_list_icon();
 
 } // namespace tolvin

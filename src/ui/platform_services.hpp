@@ -4,6 +4,7 @@
 
 #include <QString>
 
+class QDialog;
 class QWidget;
 
 namespace tolvin {
@@ -17,6 +18,9 @@ class platform_services {
     // A modal message box with one OK button.
     virtual void message_box(QWidget* parent, const QString& title, const QString& text,
                              message_icon icon) = 0;
+
+    // Shows a window modally and returns once the user has closed it.
+    virtual void run_modal(QDialog& window) = 0;
 };
 
 } // namespace tolvin

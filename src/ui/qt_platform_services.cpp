@@ -1,5 +1,6 @@
 #include "ui/qt_platform_services.hpp"
 
+#include <QDialog>
 #include <QMessageBox>
 
 namespace tolvin {
@@ -13,6 +14,10 @@ void qt_platform_services::message_box(QWidget* parent, const QString& title, co
                     shown, QMessageBox::Ok, parent);
     box.setTextFormat(Qt::PlainText);
     box.exec();
+}
+
+void qt_platform_services::run_modal(QDialog& window) {
+    window.exec();
 }
 
 } // namespace tolvin

@@ -1,4 +1,4 @@
-// The real platform services: Qt's message boxes.
+// The real platform services: Qt's message boxes and modal windows.
 #pragma once
 
 #include "ui/platform_services.hpp"
@@ -8,6 +8,7 @@ namespace tolvin {
 class qt_platform_services final : public platform_services {
   public:
     void message_box(QWidget* parent, const QString& title, const QString& text, message_icon icon) override;
+    void run_modal(QDialog& window) override;
 };
 
 } // namespace tolvin

@@ -5,6 +5,7 @@
 #include "ui/list_fm.hpp"
 #include "ui/platform_services.hpp"
 #include "ui/twips.hpp"
+#include "ui/verjo.hpp"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -30,6 +31,8 @@ TOLVIN_fm::~TOLVIN_fm() {
 }
 
 void TOLVIN_fm::connect_handlers() {
+    connect(Command10, &QPushButton::clicked, this, &TOLVIN_fm::Command10_Click);
+    connect(Command11, &QPushButton::clicked, this, &TOLVIN_fm::Command11_Click);
     connect(Command14, &QPushButton::clicked, this, &TOLVIN_fm::Command14_Click);
     connect(Command16, &QPushButton::clicked, this, &TOLVIN_fm::Command16_Click);
     connect(Command17, &QPushButton::clicked, this, &TOLVIN_fm::Command17_Click);
@@ -71,6 +74,18 @@ void TOLVIN_fm::Form_Load() {
         text7_box.set_text(help_text());
     show();
     settle_outer_geometry(this);
+    auto* about = new verjo(settings, this);
+    about_window_ = about;
+    about->Form_Load();
+    if (settings.first_flag != 0) {
+        about->show();
+        Timer1->start();
+    } else {
+        // The first start: the greeting waits for its "OK", then the demonstration.
+        services_.run_modal(*about);
+        Command10_Click();
+        settings.first_flag = 1;
+    }
 }
 
 void TOLVIN_fm::Form_Activate() {
@@ -78,9 +93,14 @@ void TOLVIN_fm::Form_Activate() {
     // becomes active again.
 }
 
+verjo* TOLVIN_fm::about_window() const {
+    return about_window_.data();
+}
+
 void TOLVIN_fm::Timer1_Timer() {
     Timer1->stop();
-    // The splash window, once there is one, closes here.
+    if (about_window_) // not when the user has closed the splash already
+        about_window_->close();
 }
 
 void TOLVIN_fm::Command18_Click() {
@@ -117,7 +137,8 @@ void TOLVIN_fm::save_to_store() {
 
 void TOLVIN_fm::Form_QueryUnload() {
     unload_result_window();
-    // A running demonstration, once there is one, puts the user's texts back here.
+    if (demo_flag == 1) // the user's own texts are the ones saved
+        Command11_Click();
     copy_field_texts_to_settings();
     save_to_store();
 }
@@ -126,6 +147,8 @@ void TOLVIN_fm::Form_Unload() {
     // Every other window goes with the main window; the application ends when its
     // last window has closed.
     unload_result_window();
+    if (about_window_)
+        about_window_->close();
     unloaded_ = true;
 }
 

@@ -9,6 +9,7 @@
 #include <QPointer>
 #include <QString>
 #include <QWidget>
+#include <array>
 #include <cstdint>
 
 class QComboBox;
@@ -25,6 +26,7 @@ namespace tolvin {
 
 class list_fm;
 class platform_services;
+class verjo;
 
 class TOLVIN_fm : public QWidget {
     Q_OBJECT
@@ -103,6 +105,8 @@ class TOLVIN_fm : public QWidget {
     void Form_Unload();
     void Timer1_Timer();
 
+    void Command10_Click(); // "?": shows the demonstration
+    void Command11_Click(); // "デモを終了する": ends it, the user's texts come back
     void Command14_Click(); // clear
     void Command16_Click(); // URL range expansion
     void Command17_Click(); // copy
@@ -136,6 +140,8 @@ class TOLVIN_fm : public QWidget {
     std::int32_t placing_flag = 0;
     std::int32_t demo_flag = 0;     // 1 while the demonstration runs
     std::int32_t demo_url_flag = 0; // 1 once the URL demonstration text is in the list
+    // Texts of Text1 … Text7 and Combo1 … Combo3 from before the demonstration.
+    std::array<QString, 10> demo_backup;
     // The filter each file dialog had selected when it last closed; it starts there at
     // its next use (0 is the first filter). The options window resets both.
     std::int32_t open_filter_index = 0;
@@ -145,6 +151,12 @@ class TOLVIN_fm : public QWidget {
     static QString help_text();
     // What the URL button puts into the list at its first press in a demonstration.
     static QString url_demo_text();
+    // The list the demonstration shows, and the address its example images share.
+    static QString demo_list();
+    static QString demo_base_address();
+
+    // The about window while it is open: the splash of a later start, or the greeting.
+    verjo* about_window() const;
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -165,6 +177,7 @@ class TOLVIN_fm : public QWidget {
     platform_services& services_;
     QSettings& store_;
     QPointer<list_fm> result_window_;
+    QPointer<verjo> about_window_;
     bool unloaded_ = false; // no handler runs once the window has unloaded
 };
 
