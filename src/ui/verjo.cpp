@@ -40,7 +40,7 @@ verjo::verjo(const settings_record& settings, QWidget* main_window)
       main_window_(main_window) {
     setObjectName(QStringLiteral("verjo"));
     // Not shown without a title bar; it names the window to the desktop's tools.
-    setWindowTitle(QStringLiteral("TOLVIN"));
+    setWindowTitle(QStringLiteral("TOLVIN のバージョン情報"));
     setWindowIcon(program_icon());
     setAttribute(Qt::WA_DeleteOnClose);
     setFont(ui_font());
