@@ -73,7 +73,7 @@ verjo::verjo(const settings_record& settings, QWidget* main_window)
     Label5->setVisible(false);
     Image2 = label(this, "Image2", 135, 135, 480, 480);
     Image2->setPixmap(program_icon().pixmap(QSize(to_px(480), to_px(480)), devicePixelRatioF()));
-    Image2->setAccessibleName(QStringLiteral("TOLVIN"));
+    Image2->setAccessibleName(QStringLiteral("TOLVIN のアイコン"));
     Command1->raise();
 
     for (QWidget* w : {static_cast<QWidget*>(Label1), static_cast<QWidget*>(Label2),
