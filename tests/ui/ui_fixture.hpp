@@ -63,7 +63,8 @@ class ui_fixture : public ::testing::Test {
     // its timer closes it, leaving the main window active, unless `keep_splash`.
     tolvin::TOLVIN_fm& start(bool keep_splash = false) {
         if (!QSettings(ini_path(), QSettings::IniFormat).contains(QStringLiteral("Startup/first_flag"))) {
-            // What a first run leaves behind when nothing was changed.
+            // The defaults as a first run saves them, without the help text so that the
+            // list starts empty.
             tolvin::settings_record later;
             tolvin::apply_defaults(later);
             later.first_flag = 1;
