@@ -8,6 +8,7 @@
 #include <QMainWindow>
 #include <QPlainTextEdit>
 #else
+#include "settings/settings_store.hpp"
 #include "ui/qt_platform_services.hpp"
 #include "ui/tolvin_fm.hpp"
 #include <QSettings>
@@ -23,6 +24,11 @@ int main(int argc, char** argv) {
 #else
     QTemporaryDir dir;
     QSettings store(dir.filePath(QStringLiteral("TOLVIN.ini")), QSettings::IniFormat);
+    // A later start: the first one would wait for its greeting to be answered.
+    tolvin::settings_record later;
+    tolvin::apply_defaults(later);
+    later.first_flag = 1;
+    tolvin::save_settings(store, later);
     tolvin::qt_platform_services services;
     tolvin::TOLVIN_fm w(services, store);
     w.Form_Load();

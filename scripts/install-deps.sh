@@ -5,6 +5,7 @@ set -euo pipefail
 packages=(
     cmake ninja-build g++                       # build
     qt6-base-dev qt6-qpa-plugins                # Qt 6 Core, Gui, Widgets, Test; xcb and offscreen platforms
+    qt6-svg-dev                                 # the program's icon, drawn from its SVG picture
     fonts-ipafont-gothic                        # Japanese text
     qt6-translations-l10n                       # Qt's own texts (menus, dialogs) in the desktop's language
     libgtest-dev libgmock-dev libbenchmark-dev  # tests and benchmarks

@@ -1,5 +1,6 @@
 // Starts TOLVIN: the application, the real platform services and the per-user
 // settings store, then the main window.
+#include "ui/icons.hpp"
 #include "ui/qt_platform_services.hpp"
 #include "ui/qt_translations.hpp"
 #include "ui/tolvin_fm.hpp"
@@ -72,6 +73,7 @@ int main(int argc, char** argv) {
     tolvin::install_qt_translations(app);
     QApplication::setApplicationName(QStringLiteral("TOLVIN"));
     QApplication::setOrganizationName(QStringLiteral("TOLVIN"));
+    QApplication::setWindowIcon(tolvin::program_icon());
 
     QSettings store(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("TOLVIN"),
                     QStringLiteral("TOLVIN"));

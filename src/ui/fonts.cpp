@@ -43,4 +43,18 @@ QFont ui_font() {
     return font;
 }
 
+QFont title_font() {
+    static const QFont font = [] {
+        QFont f = first_installed({QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("MS PGothic"),
+                                   QStringLiteral("IPAPGothic"), QStringLiteral("IPA Pゴシック"),
+                                   QStringLiteral("IPAPゴシック"), QStringLiteral("Noto Sans CJK JP"),
+                                   QStringLiteral("VL PGothic"), QStringLiteral("TakaoPGothic")},
+                                  QFont::SansSerif);
+        f.setPointSize(18);
+        f.setBold(true);
+        return f;
+    }();
+    return font;
+}
+
 } // namespace tolvin

@@ -12,4 +12,8 @@ QFont list_font();
 // The font of captions, labels and fields: 9 point Japanese.
 QFont ui_font();
 
+// The about window's title: "ＭＳ Ｐゴシック" bold 18 point where installed, else an
+// installed Japanese proportional font.
+QFont title_font();
+
 } // namespace tolvin

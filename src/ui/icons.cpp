@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
+#include <QSvgRenderer>
 
 namespace tolvin {
 
@@ -180,29 +181,22 @@ QIcon tool_icon(tool_picture picture) {
 }
 
 QIcon program_icon() {
-    QPixmap pm = canvas();
-    QPainter g(&pm);
-    g.setRenderHint(QPainter::Antialiasing);
-    g.setPen(pen(QColor(30, 60, 140), 2));
-    g.setBrush(QColor(70, 120, 220));
-    g.drawRoundedRect(QRectF(2, 2, 28, 28), 5, 5);
-    g.setPen(pen(Qt::white, 2.5));
-    for (int y = 9; y <= 23; y += 7) {
-        g.drawPoint(QPointF(8, y));
-        g.drawLine(QPointF(12, y), QPointF(25, y));
-    }
-    g.end();
-    return QIcon(pm);
-}
-
-QIcon result_list_icon() {
-    QPixmap pm = canvas();
-    QPainter g(&pm);
-    g.setRenderHint(QPainter::Antialiasing);
-    draw_page(g, QRectF(5, 2, 22, 28));
-    draw_lines(g, QRectF(5, 2, 22, 28));
-    g.end();
-    return QIcon(pm);
+    // Drawn once from the picture in the resources, at every size a window, a task bar
+    // or the about window asks for, so that none is scaled from another.
+    static const QIcon icon = [] {
+        QSvgRenderer picture(QStringLiteral(":/tolvin/tolvin.svg"));
+        QIcon made;
+        for (const int size : {16, 20, 24, 32, 48, 64, 128, 256}) {
+            QPixmap pm(size, size);
+            pm.fill(Qt::transparent);
+            QPainter g(&pm);
+            picture.render(&g);
+            g.end();
+            made.addPixmap(pm);
+        }
+        return made;
+    }();
+    return icon;
 }
 
 QIcon home_page_icon() {

@@ -10,10 +10,9 @@ enum class tool_picture { open, save, view, find, undo, redo, options, cut, copy
 
 QIcon tool_icon(tool_picture picture);
 
-// The program's own icon (main window and about window).
+// The program's own icon, the window icon of every window, drawn from its picture in
+// the resources.
 QIcon program_icon();
-// The result list window's icon.
-QIcon result_list_icon();
 // The home-page button's picture, twice as wide as high: a globe and an arrow
 // leading to it.
 QIcon home_page_icon();

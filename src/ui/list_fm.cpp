@@ -23,7 +23,7 @@ list_fm::list_fm(settings_record& settings)
       settings_(settings) {
     setObjectName(QStringLiteral("list_fm"));
     setWindowTitle(QStringLiteral("TOLVIN リスト"));
-    setWindowIcon(result_list_icon());
+    setWindowIcon(program_icon());
     setFont(ui_font());
     resize(to_px(4740), to_px(3165));
 

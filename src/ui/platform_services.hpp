@@ -5,6 +5,7 @@
 #include <QString>
 #include <cstdint>
 
+class QDialog;
 class QWidget;
 
 namespace tolvin {
@@ -42,6 +43,8 @@ class platform_services {
     // Asks the desktop to open a web address with its default browser. The outcome
     // is not examined: a failure is not reported.
     virtual void open_url(QWidget* owner, const QString& address) = 0;
+    // Shows a window modally and returns once the user has closed it.
+    virtual void run_modal(QDialog& window) = 0;
 };
 
 } // namespace tolvin

@@ -5,6 +5,7 @@
 #include <QDesktopServices>
 #include <QFile>
 #include <QFileDialog>
+#include <QDialog>
 #include <QMessageBox>
 #include <QUrl>
 #include <cstdio>
@@ -108,6 +109,10 @@ void qt_platform_services::show_in_text_editor(const QString& path) {
 
 void qt_platform_services::open_url(QWidget*, const QString& address) {
     QDesktopServices::openUrl(QUrl(address));
+}
+
+void qt_platform_services::run_modal(QDialog& window) {
+    window.exec();
 }
 
 } // namespace tolvin

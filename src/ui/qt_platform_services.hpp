@@ -1,5 +1,5 @@
-// The real platform services: Qt's message boxes and file dialogs, and the desktop's
-// text editor started through GIO.
+// The real platform services: Qt's message boxes, modal windows and file dialogs, and
+// the desktop's text editor started through GIO.
 #pragma once
 
 #include "ui/platform_services.hpp"
@@ -18,12 +18,14 @@ class qt_platform_services final : public platform_services {
                              std::int32_t& filter_index) override;
     void show_in_text_editor(const QString& path) override;
 
+    void open_url(QWidget* owner, const QString& address) override;
+    void run_modal(QDialog& window) override;
+
   private:
     // The folder each dialog was last confirmed in; it starts there when it is given
     // no path of its own.
     QString open_folder_;
     QString save_folder_;
-    void open_url(QWidget* owner, const QString& address) override;
 };
 
 // Gives a file dialog the request's filters, selected filter, initial name and flags.

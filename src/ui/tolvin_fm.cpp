@@ -6,6 +6,7 @@
 #include "ui/option_fm.hpp"
 #include "ui/platform_services.hpp"
 #include "ui/twips.hpp"
+#include "ui/verjo.hpp"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -40,6 +41,8 @@ void TOLVIN_fm::connect_handlers() {
     connect(Command3, &QPushButton::clicked, this, &TOLVIN_fm::Command3_Click);
     connect(Command4, &QPushButton::clicked, this, &TOLVIN_fm::Command4_Click);
     connect(Command8, &QPushButton::clicked, this, &TOLVIN_fm::Command8_Click);
+    connect(Command10, &QPushButton::clicked, this, &TOLVIN_fm::Command10_Click);
+    connect(Command11, &QPushButton::clicked, this, &TOLVIN_fm::Command11_Click);
     connect(Command14, &QPushButton::clicked, this, &TOLVIN_fm::Command14_Click);
     connect(Command15, &QPushButton::clicked, this, &TOLVIN_fm::Command15_Click);
     connect(Command16, &QPushButton::clicked, this, &TOLVIN_fm::Command16_Click);
@@ -83,6 +86,18 @@ void TOLVIN_fm::Form_Load() {
         text7_box.set_text(help_text());
     show();
     settle_outer_geometry(this);
+    auto* about = new verjo(settings, this);
+    about_window_ = about;
+    about->Form_Load();
+    if (settings.first_flag != 0) {
+        about->show();
+        Timer1->start();
+    } else {
+        // The first start: the greeting waits for its "OK", then the demonstration.
+        services_.run_modal(*about);
+        Command10_Click();
+        settings.first_flag = 1;
+    }
 }
 
 void TOLVIN_fm::Form_Activate() {
@@ -91,9 +106,14 @@ void TOLVIN_fm::Form_Activate() {
         options_window_->close();
 }
 
+verjo* TOLVIN_fm::about_window() const {
+    return about_window_.data();
+}
+
 void TOLVIN_fm::Timer1_Timer() {
     Timer1->stop();
-    // The splash window, once there is one, closes here.
+    if (about_window_) // not when the user has closed the splash already
+        about_window_->close();
 }
 
 void TOLVIN_fm::Command18_Click() {
@@ -151,7 +171,8 @@ void TOLVIN_fm::save_to_store() {
 
 void TOLVIN_fm::Form_QueryUnload() {
     unload_result_window();
-    // A running demonstration, once there is one, puts the user's texts back here.
+    if (demo_flag == 1) // the user's own texts are the ones saved
+        Command11_Click();
     copy_field_texts_to_settings();
     save_to_store();
 }
@@ -160,6 +181,8 @@ void TOLVIN_fm::Form_Unload() {
     // Every other window goes with the main window; the application ends when its
     // last window has closed.
     unload_result_window();
+    if (about_window_)
+        about_window_->close();
     unloaded_ = true;
 }
 

@@ -10,6 +10,7 @@
 #include <QPointer>
 #include <QString>
 #include <QWidget>
+#include <array>
 #include <cstdint>
 
 class QComboBox;
@@ -28,6 +29,7 @@ namespace tolvin {
 class list_fm;
 class option_fm;
 class platform_services;
+class verjo;
 
 class TOLVIN_fm : public QWidget {
     Q_OBJECT
@@ -115,6 +117,8 @@ class TOLVIN_fm : public QWidget {
     void Command3_Click();  // open a list file
     void Command4_Click();  // save the list
     void Command8_Click();  // show the opened file in the text editor
+    void Command10_Click(); // "?": shows the demonstration
+    void Command11_Click(); // "デモを終了する": ends it, the user's texts come back
     void Command14_Click(); // clear
     void Command15_Click(); // search list-up character mode
     void Command16_Click(); // URL range expansion
@@ -161,6 +165,8 @@ class TOLVIN_fm : public QWidget {
     std::int32_t placing_flag = 0;
     std::int32_t demo_flag = 0;     // 1 while the demonstration runs
     std::int32_t demo_url_flag = 0; // 1 once the URL demonstration text is in the list
+    // Texts of Text1 … Text7 and Combo1 … Combo3 from before the demonstration.
+    std::array<QString, 10> demo_backup;
     // The filter each file dialog had selected when it last closed; it starts there at
     // its next use (0 is the first filter). The options window resets both.
     std::int32_t open_filter_index = 0;
@@ -170,6 +176,12 @@ class TOLVIN_fm : public QWidget {
     static QString help_text();
     // What the URL button puts into the list at its first press in a demonstration.
     static QString url_demo_text();
+    // The list the demonstration shows, and the address its example images share.
+    static QString demo_list();
+    static QString demo_base_address();
+
+    // The about window while it is open: the splash of a later start, or the greeting.
+    verjo* about_window() const;
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -209,6 +221,7 @@ class TOLVIN_fm : public QWidget {
     bool unloaded_ = false;  // no handler runs once the window has unloaded
     bool composing_ = false; // an input method is updating its uncommitted text
     QPointer<option_fm> options_window_;
+    QPointer<verjo> about_window_;
 };
 
 } // namespace tolvin

@@ -204,6 +204,7 @@ void TOLVIN_fm::build_controls() {
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(2000);
+    Timer1->setTimerType(Qt::PreciseTimer); // a coarse timer may fire up to 5% early
 
     // The demonstration's end button lies over the list frame when it is shown.
     Command11->raise();

@@ -3,10 +3,17 @@
  *
  *   close_window TITLE          close it; exit 0 once sent, 1 when no such window
  *   close_window --find TITLE   only tell whether it is there (exit 0 / 1)
+ *   close_window --enter TITLE  give it the keyboard focus and press Return in it
+ *   close_window --ink TITLE X Y W H
+ *                               print how many pixels of that rectangle of the window
+ *                               are dark, as text is (exit 1 when no such window)
  */
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
+#include <X11/Xutil.h>
+#include <X11/keysym.h>
 #include <stdio.h>
+#include <stdlib.h>
 #include <string.h>
 
 static Atom utf8_string, net_wm_name;
@@ -41,13 +48,52 @@ static Window find(Display* d, Window w, const char* title) {
     return found;
 }
 
+/* Return pressed and released in window w, which has the focus. */
+static void press_return(Display* d, Window w) {
+    XSetInputFocus(d, w, RevertToParent, CurrentTime);
+    XSync(d, False);
+    XEvent e;
+    memset(&e, 0, sizeof e);
+    e.xkey.display = d;
+    e.xkey.window = w;
+    e.xkey.root = DefaultRootWindow(d);
+    e.xkey.same_screen = True;
+    e.xkey.time = CurrentTime;
+    e.xkey.keycode = XKeysymToKeycode(d, XK_Return);
+    e.xkey.type = KeyPress;
+    XSendEvent(d, w, True, KeyPressMask, &e);
+    e.xkey.type = KeyRelease;
+    XSendEvent(d, w, True, KeyReleaseMask, &e);
+    XFlush(d);
+}
+
+/* Pixels darker than mid grey in a rectangle of window w. */
+static long dark_pixels(Display* d, Window w, int x, int y, unsigned int width, unsigned int height) {
+    XImage* image = XGetImage(d, w, x, y, width, height, AllPlanes, ZPixmap);
+    if (!image)
+        return -1;
+    long dark = 0;
+    for (unsigned int j = 0; j < height; ++j) {
+        for (unsigned int i = 0; i < width; ++i) {
+            const unsigned long p = XGetPixel(image, (int)i, (int)j);
+            const unsigned long r = (p >> 16) & 0xff, g = (p >> 8) & 0xff, b = p & 0xff;
+            if (r + g + b < 3 * 100)
+                ++dark;
+        }
+    }
+    XDestroyImage(image);
+    return dark;
+}
+
 int main(int argc, char** argv) {
     const int only_find = argc == 3 && strcmp(argv[1], "--find") == 0;
-    if (argc != 2 && !only_find) {
-        fprintf(stderr, "usage: close_window [--find] TITLE\n");
+    const int enter = argc == 3 && strcmp(argv[1], "--enter") == 0;
+    const int ink = argc == 7 && strcmp(argv[1], "--ink") == 0;
+    if (argc != 2 && !only_find && !enter && !ink) {
+        fprintf(stderr, "usage: close_window [--find | --enter] TITLE | --ink TITLE X Y W H\n");
         return 2;
     }
-    const char* title = argv[argc - 1];
+    const char* title = ink ? argv[2] : argv[argc - 1];
     Display* d = XOpenDisplay(NULL);
     if (!d) {
         fprintf(stderr, "close_window: cannot open the display\n");
@@ -60,7 +106,12 @@ int main(int argc, char** argv) {
         XCloseDisplay(d);
         return 1;
     }
-    if (!only_find) {
+    if (ink) {
+        printf("%ld\n", dark_pixels(d, w, atoi(argv[3]), atoi(argv[4]), (unsigned int)atoi(argv[5]),
+                                    (unsigned int)atoi(argv[6])));
+    } else if (enter) {
+        press_return(d, w);
+    } else if (!only_find) {
         XEvent e;
         memset(&e, 0, sizeof e);
         e.xclient.type = ClientMessage;

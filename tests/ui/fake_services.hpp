@@ -1,11 +1,13 @@
 // Platform services for widget tests: records every message box instead of
-// blocking on it.
+// blocking on it, and lets the test act the user's part in a modal window.
 #pragma once
 
 #include "ui/platform_services.hpp"
 
+#include <QDialog>
 #include <QString>
 #include <deque>
+#include <functional>
 #include <gtest/gtest.h>
 #include <vector>
 
@@ -49,6 +51,24 @@ class fake_services final : public tolvin::platform_services {
     std::vector<recorded_dialog> dialogs;
     std::deque<dialog_answer> dialog_answers; // scripted; a dialog without one fails the test
     std::vector<QString> editor_files;
+
+    // Shows the window and runs `modal_answer`, which must close it; an unexpected
+    // modal window, or one left open, fails the test and is closed.
+    void run_modal(QDialog& window) override {
+        ++modal_windows;
+        window.show();
+        if (modal_answer)
+            modal_answer(window);
+        else
+            ADD_FAILURE() << "unexpected modal window " << window.objectName().toStdString();
+        if (window.isVisible()) {
+            ADD_FAILURE() << "the modal window was left open";
+            window.close();
+        }
+    }
+
+    std::function<void(QDialog&)> modal_answer;
+    int modal_windows = 0;
 
   private:
     QString answer(bool save, const tolvin::file_dialog_request& request, std::int32_t& filter_index) {

@@ -124,7 +124,7 @@ TEST_F(main_window_layout, closing_writes_all_keys_and_field_texts) {
     EXPECT_EQ(s.value("width").toString(), QString::number(bounds.width));
     EXPECT_EQ(s.value("height").toString(), QString::number(bounds.height));
     EXPECT_EQ(s.value("windowstate").toString(), QStringLiteral("0"));
-    EXPECT_EQ(s.value("first_flag").toString(), QStringLiteral("0"));
+    EXPECT_EQ(s.value("first_flag").toString(), QStringLiteral("1"));
     EXPECT_EQ(s.value("save_type_str").toString(), QStringLiteral("txt"));
     // The result list window was loaded hidden and recorded its placement.
     EXPECT_EQ(s.value("lw_width").toString(), QStringLiteral("4125"));

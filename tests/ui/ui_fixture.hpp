@@ -2,6 +2,7 @@
 #pragma once
 
 #include "fake_services.hpp"
+#include "settings/settings_store.hpp"
 #include "ui/list_fm.hpp"
 #include "ui/tolvin_fm.hpp"
 
@@ -9,6 +10,7 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 #include <map>
 #include <memory>
@@ -54,11 +56,29 @@ class ui_fixture : public ::testing::Test {
         s.sync();
     }
 
-    // Builds the main window over the store as it stands and runs its start-up.
-    tolvin::TOLVIN_fm& start() {
+    // Builds the main window over the store as it stands and runs its start-up. A store
+    // without first_flag stands for a later start with the default values, first_flag 1
+    // and no help text; tests of the first start store first_flag 0 and answer the
+    // greeting through `services.modal_answer`. The splash of a later start is closed as
+    // its timer closes it, leaving the main window active, unless `keep_splash`.
+    tolvin::TOLVIN_fm& start(bool keep_splash = false) {
+        if (!QSettings(ini_path(), QSettings::IniFormat).contains(QStringLiteral("Startup/first_flag"))) {
+            // The defaults as a first run saves them, without the help text so that the
+            // list starts empty.
+            tolvin::settings_record later;
+            tolvin::apply_defaults(later);
+            later.first_flag = 1;
+            later.help_comment_flag = 0;
+            QSettings s(ini_path(), QSettings::IniFormat);
+            tolvin::save_settings(s, later);
+        }
         store = std::make_unique<QSettings>(ini_path(), QSettings::IniFormat);
         fm = std::make_unique<tolvin::TOLVIN_fm>(services, *store);
         fm->Form_Load();
+        if (fm->Timer1->isActive() && !keep_splash) {
+            fm->Timer1_Timer();
+            fm->activateWindow();
+        }
         settle();
         return *fm;
     }
