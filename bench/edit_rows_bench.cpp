@@ -1,5 +1,6 @@
 // One press of a "実行" button of rows 1 to 3 on a list at the limit, the list box's
 // update included, on the offscreen platform.
+#include "silent_services.hpp"
 #include "ui/platform_services.hpp"
 #include "ui/tolvin_fm.hpp"
 
@@ -12,11 +13,6 @@
 #include <benchmark/benchmark.h>
 
 namespace {
-
-class silent_services final : public tolvin::platform_services {
-  public:
-    void message_box(QWidget*, const QString&, const QString&, tolvin::message_icon) override {}
-};
 
 // URL lines up to `chars` characters.
 QString url_list(qsizetype chars) {

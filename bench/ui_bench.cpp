@@ -1,5 +1,6 @@
 // Window-level costs on the offscreen platform: building and showing the main
 // window against a bare Qt window, and the URL button at the list limit.
+#include "silent_services.hpp"
 #include "ui/list_fm.hpp"
 #include "ui/platform_services.hpp"
 #include "ui/tolvin_fm.hpp"
@@ -14,21 +15,6 @@
 #include <benchmark/benchmark.h>
 
 namespace {
-
-class silent_services final : public tolvin::platform_services {
-  public:
-    void message_box(QWidget*, const QString&, const QString&, tolvin::message_icon) override {}
-    QString open_file_dialog(QWidget*, const tolvin::file_dialog_request&, std::int32_t&) override {
-        return QString();
-    }
-    QString save_file_dialog(QWidget*, const tolvin::file_dialog_request&, std::int32_t&) override {
-        return QString();
-    }
-    void show_in_text_editor(const QString&) override {}
-    void open_url(QWidget*, const QString&) override {}
-    // The first start's greeting is answered at once.
-    void run_modal(QDialog& window) override { window.close(); }
-};
 
 QTemporaryDir& scratch() {
     static QTemporaryDir dir;

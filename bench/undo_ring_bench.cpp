@@ -2,6 +2,7 @@
 // entries of long lists, and undo, redo and typing in the main window with its list box.
 #include "core/list_text.hpp"
 #include "core/undo_ring.hpp"
+#include "silent_services.hpp"
 #include "ui/platform_services.hpp"
 #include "ui/tolvin_fm.hpp"
 
@@ -102,11 +103,6 @@ void BM_ring_100_full_lists(benchmark::State& state) {
     state.counters["heap_MB"] = megabytes(heap);
 }
 BENCHMARK(BM_ring_100_full_lists)->Unit(benchmark::kMillisecond);
-
-class silent_services final : public tolvin::platform_services {
-  public:
-    void message_box(QWidget*, const QString&, const QString&, tolvin::message_icon) override {}
-};
 
 struct window {
     window() : store(dir.filePath(QStringLiteral("TOLVIN.ini")), QSettings::IniFormat), fm(services, store) {

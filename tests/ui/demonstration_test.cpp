@@ -11,6 +11,11 @@ using namespace tolvin;
 
 namespace {
 
+QString demo_image(const QString& group, int n, const QString& extension) {
+    return TOLVIN_fm::demo_base_address() + QStringLiteral("image/") + group +
+           QStringLiteral("%1").arg(n, 3, 10, QLatin1Char('0')) + extension;
+}
+
 // Every text the demonstration replaces, in the order of demo_backup.
 QStringList user_texts(TOLVIN_fm& w) {
     return {w.Text1->text(),         w.Text2->text(),        w.Text3->text(),    w.Text4->text(),
@@ -88,26 +93,40 @@ TEST_F(demonstration, the_url_step_comes_once_per_showing) {
 // The examples work on the list: its 25 image addresses share the search text and
 // the host part to replace, and the numbered list with the added text makes the
 // first group again.
-TEST_F(demonstration, the_examples_fit_the_list) {
+TEST_F(demonstration, search_list_up_lists_the_25_image_addresses_in_both_modes) {
+    TOLVIN_fm& w = start();
+    w.settings.comment_flag = 0;
+    QTest::mouseClick(w.Command10, Qt::LeftButton);
+    QString expected;
+    for (int n = 0; n <= 17; ++n)
+        expected += demo_image(QStringLiteral("image1_"), n, QStringLiteral(".jpg")) + QStringLiteral("\r\n");
+    for (int n = 0; n <= 6; ++n)
+        expected +=
+            demo_image(QStringLiteral("image2a_"), n, QStringLiteral(".png")) + QStringLiteral("\r\n");
+    for (const QString& mode : {QStringLiteral("A"), QStringLiteral("あ")}) {
+        SCOPED_TRACE(mode.toStdString());
+        if (w.Command15->text() != mode)
+            QTest::mouseClick(w.Command15, Qt::LeftButton);
+        QTest::mouseClick(w.Command13, Qt::LeftButton);
+        EXPECT_EQ(w.result_window().text1_box.text(), expected);
+        EXPECT_EQ(w.result_window().windowTitle(), QStringLiteral("TOLVIN リスト (25)"));
+    }
+}
+
+TEST_F(demonstration, the_edit_rows_work_on_the_list) {
     TOLVIN_fm& w = start();
     QTest::mouseClick(w.Command10, Qt::LeftButton);
-    const QStringList lines = w.text7_box.text().split(QStringLiteral("\r\n"));
-    ASSERT_EQ(lines.size(), 35); // 34 lines, each ended by CR LF
-    EXPECT_TRUE(lines.last().isEmpty());
-    QStringList addresses;
-    for (const QString& line : lines)
-        if (line.contains(w.Combo3->currentText()))
-            addresses << line;
-    ASSERT_EQ(addresses.size(), 25);
-    for (const QString& a : addresses) {
-        EXPECT_TRUE(a.startsWith(TOLVIN_fm::demo_base_address() + QStringLiteral("image/image")));
-        EXPECT_TRUE(a.contains(w.Text1->text()));
-    }
-    EXPECT_NE(w.Text2->text(), w.Text1->text());
-    EXPECT_EQ(w.Text4->text(), QStringLiteral("000"));
-    EXPECT_EQ(w.Text5->text(), QStringLiteral("17"));
+    QTest::mouseClick(w.Command5, Qt::LeftButton);
+    QString replaced = TOLVIN_fm::demo_list();
+    replaced.replace(QStringLiteral("http://www.example.com/"),
+                     QStringLiteral("http://download.example.com/"));
+    EXPECT_EQ(w.text7_box.text(), replaced);
+    QTest::mouseClick(w.Command14, Qt::LeftButton);
+    QTest::mouseClick(w.Command2, Qt::LeftButton);
+    QTest::mouseClick(w.Command12, Qt::LeftButton); // on the numbered lines, still selected
+    QString first_group = QStringLiteral("\r\n");
     for (int n = 0; n <= 17; ++n)
-        EXPECT_EQ(lines[8 + n],
-                  w.Text3->text() + QStringLiteral("%1").arg(n, 3, 10, QLatin1Char('0')) + w.Text6->text());
-    EXPECT_TRUE(lines[33].endsWith(QStringLiteral("/image/image2a_006.png")));
+        first_group +=
+            demo_image(QStringLiteral("image1_"), n, QStringLiteral(".jpg")) + QStringLiteral("\r\n");
+    EXPECT_EQ(w.text7_box.text(), first_group);
 }

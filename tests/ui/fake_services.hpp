@@ -70,6 +70,9 @@ class fake_services final : public tolvin::platform_services {
     std::function<void(QDialog&)> modal_answer;
     int modal_windows = 0;
 
+    void open_url(QWidget*, const QString& address) override { opened_urls.push_back(address); }
+    std::vector<QString> opened_urls;
+
   private:
     QString answer(bool save, const tolvin::file_dialog_request& request, std::int32_t& filter_index) {
         dialogs.push_back({save, request, filter_index});
@@ -83,7 +86,4 @@ class fake_services final : public tolvin::platform_services {
             filter_index = a.filter_index;
         return a.path;
     }
-    void open_url(QWidget*, const QString& address) override { opened_urls.push_back(address); }
-
-    std::vector<QString> opened_urls;
 };
