@@ -1,5 +1,6 @@
 #include "ui/option_fm.hpp"
 
+#include "ui/controls.hpp"
 #include "ui/fonts.hpp"
 #include "ui/icons.hpp"
 #include "ui/platform_services.hpp"
@@ -22,13 +23,6 @@ namespace {
 
 // Width of the two check boxes directly in Frame1.
 constexpr int check_width = 2760;
-
-QPushButton* button(QWidget* parent, const char* name, const QString& caption, const QString& tip) {
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setToolTip(tip);
-    return b;
-}
 
 QCheckBox* check_box(QWidget* parent, const char* name, const QString& caption, const QString& tip) {
     auto* c = new QCheckBox(caption, parent);
@@ -73,8 +67,8 @@ QString option_fm::home_page_address() {
 void option_fm::build_controls() {
     Frame1 = frame(this, "Frame1", QString());
     place_control(Frame1, 0, -45, 2865, 2220);
-    Command3 = button(Frame1, "Command3", QStringLiteral("標準設定"),
-                      QStringLiteral("標準の設定に戻すことができます"));
+    Command3 = text_button(Frame1, "Command3", QStringLiteral("標準設定"),
+                           QStringLiteral("標準の設定に戻すことができます"));
     place_control(Command3, 1890, 150, 885, 285);
 
     Frame2 = frame(Frame1, "Frame2", QStringLiteral("保存時のファイル"));
@@ -115,15 +109,16 @@ void option_fm::build_controls() {
     place_control(Frame3, 0, 2205, 2865, 555);
     Label1 = label(Frame3, "Label1", QStringLiteral("ホームページへのリンク"));
     place_control(Label1, 90, 225, 1950, 240);
-    Command21 = button(Frame3, "Command21", QString(), QStringLiteral("ホームページへ リンクできます"));
+    Command21 = text_button(Frame3, "Command21", QString(), QStringLiteral("ホームページへ リンクできます"));
     Command21->setAccessibleName(QStringLiteral("ホームページ"));
     Command21->setIcon(home_page_icon());
     Command21->setIconSize(QSize(to_px(540), to_px(270)));
     place_control(Command21, 2070, 135, 735, 360);
 
-    Command1 = button(this, "Command1", QStringLiteral("OK"), QStringLiteral("現在の設定を有効にします"));
+    Command1 =
+        text_button(this, "Command1", QStringLiteral("OK"), QStringLiteral("現在の設定を有効にします"));
     place_control(Command1, 225, 2835, 1035, 285);
-    Command2 = button(this, "Command2", QStringLiteral("キャンセル"), QStringLiteral("中止"));
+    Command2 = text_button(this, "Command2", QStringLiteral("キャンセル"), QStringLiteral("中止"));
     place_control(Command2, 1530, 2835, 1155, 285);
     // Return in the extension field confirms; on a focused button it presses that one.
     Command1->setDefault(true);

@@ -2,6 +2,7 @@
 // when the window is resized.
 #include "ui/tolvin_fm.hpp"
 
+#include "ui/controls.hpp"
 #include "ui/fonts.hpp"
 #include "ui/icons.hpp"
 #include "ui/list_fm.hpp"
@@ -41,13 +42,6 @@ QPushButton* image_button(QWidget* parent, const char* name, tool_picture pictur
     b->setIcon(tool_icon(picture));
     b->setToolTip(tip);
     b->setAccessibleName(short_name);
-    return b;
-}
-
-QPushButton* text_button(QWidget* parent, const char* name, const QString& caption, const QString& tip) {
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setToolTip(tip);
     return b;
 }
 
