@@ -73,6 +73,8 @@ int main(int argc, char** argv) {
     tolvin::install_qt_translations(app);
     QApplication::setApplicationName(QStringLiteral("TOLVIN"));
     QApplication::setOrganizationName(QStringLiteral("TOLVIN"));
+    // Ties the windows to the installed desktop entry, for its icon and name on Wayland.
+    QApplication::setDesktopFileName(QStringLiteral(TOLVIN_APP_ID));
     QApplication::setWindowIcon(tolvin::program_icon());
 
     QSettings store(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("TOLVIN"),
