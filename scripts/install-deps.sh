@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian packages needed to build, run and test TOLVIN, when missing.
+# Installs the Debian packages needed to build, run and test TOLVIN, when missing,
+# and any further packages named on the command line.
 set -euo pipefail
 
 packages=(
@@ -12,6 +13,9 @@ packages=(
     xvfb xauth libx11-dev                       # end-to-end test under a virtual X server
     libglib2.0-dev pkg-config                   # GIO: the desktop's text editor for list files
     clang libclang-rt-14-dev                    # fuzz targets (libFuzzer, sanitizers)
+    desktop-file-utils appstream                # checks of the desktop entry and the metainfo
+    dpkg-dev                                    # the Debian package's library dependencies
+    "$@"
 )
 
 missing=()
