@@ -5,7 +5,6 @@
 #include <QImage>
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <vector>
 
 namespace {
@@ -23,7 +22,6 @@ TEST(installed_icons, every_size_is_the_picture_at_that_size) {
         ASSERT_FALSE(png.isNull());
         EXPECT_EQ(png.width(), side);
         EXPECT_EQ(png.height(), side);
-        EXPECT_TRUE(png.hasAlphaChannel());
         EXPECT_EQ(qAlpha(png.pixel(0, 0)), 0) << "corner";
         EXPECT_EQ(qAlpha(png.pixel(side / 2, side / 2)), 255) << "middle";
     }
@@ -33,10 +31,8 @@ TEST(installed_icons, every_size_is_the_picture_at_that_size) {
 
 int main(int argc, char** argv) {
     testing::InitGoogleTest(&argc, argv);
-    if (argc < 4) {
-        std::fputs("usage: installed_icons_test HICOLOR_DIR ICON_NAME SIZE...\n", stderr);
+    if (argc < 4)
         return 2;
-    }
     hicolor = QString::fromLocal8Bit(argv[1]);
     icon_name = QString::fromLocal8Bit(argv[2]);
     for (int i = 3; i < argc; ++i)
