@@ -4,6 +4,7 @@
 #include "ui/fonts.hpp"
 #include "ui/icons.hpp"
 #include "ui/twips.hpp"
+#include "ui/window_roles.hpp"
 
 #include <QCloseEvent>
 #include <QPlainTextEdit>
@@ -21,6 +22,7 @@ constexpr int copy_button_width = 1605;
 list_fm::list_fm(settings_record& settings)
     : Text1(new QPlainTextEdit(this)), Command1(new QPushButton(this)), text1_box(Text1),
       settings_(settings) {
+    install_window_roles();
     setObjectName(QStringLiteral("list_fm"));
     setWindowTitle(QStringLiteral("TOLVIN リスト"));
     setWindowIcon(program_icon());
@@ -35,6 +37,7 @@ list_fm::list_fm(settings_record& settings)
     Text1->setToolTip(
         QStringLiteral("コピーボタンで全体をコピーしたり、範囲を選択してコピーボタンでコピーしたりできます"));
     Text1->setAccessibleName(QStringLiteral("リスト"));
+    Text1->setTabChangesFocus(true); // Tab goes on to the copy button
     place_control(Text1, 0, 0, 4755, 3165);
 
     Command1->setObjectName(QStringLiteral("Command1"));

@@ -7,6 +7,7 @@
 #include "ui/platform_services.hpp"
 #include "ui/twips.hpp"
 #include "ui/verjo.hpp"
+#include "ui/window_roles.hpp"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -22,8 +23,10 @@ namespace tolvin {
 
 TOLVIN_fm::TOLVIN_fm(platform_services& services, QSettings& store)
     : Text7(new QPlainTextEdit), text7_box(Text7), services_(services), store_(store) {
+    install_window_roles();
     build_controls();
     connect_handlers();
+    connect_keys();
 }
 
 TOLVIN_fm::~TOLVIN_fm() {
@@ -264,6 +267,8 @@ bool TOLVIN_fm::eventFilter(QObject* watched, QEvent* event) {
     if (unloaded_)
         return QWidget::eventFilter(watched, event);
     if (watched == Text7 && Text7_HistoryEvent(event))
+        return true;
+    if (watched == Text7->viewport() && Text7_DropEvent(event))
         return true;
     if (event->type() == QEvent::KeyRelease && watched == Text7)
         Text7_KeyUp();

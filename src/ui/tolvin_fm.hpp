@@ -26,6 +26,7 @@ class QTimer;
 
 namespace tolvin {
 
+class busy_scope;
 class list_fm;
 class option_fm;
 class platform_services;
@@ -115,6 +116,8 @@ class TOLVIN_fm : public QWidget {
     void Command5_Click();  // replace
     void Command12_Click(); // add text
     void Command3_Click();  // open a list file
+    // A file dropped on the list box: opened as the open button opens a chosen file.
+    void Text7_FileDrop(const QString& path);
     void Command4_Click();  // save the list
     void Command8_Click();  // show the opened file in the text editor
     void Command10_Click(); // "?": shows the demonstration
@@ -203,6 +206,14 @@ class TOLVIN_fm : public QWidget {
     void build_edit_rows();
     void connect_handlers();
     void connect_undo_handlers();
+    // Ctrl+O, Ctrl+S and F3 press the open, save and find buttons; Tab follows the
+    // controls in reading order.
+    void connect_keys();
+    // Dragging files over the list box and dropping them; true when the event has been
+    // dealt with (a dragged text is left to the box).
+    bool Text7_DropEvent(QEvent* event);
+    // What the open button does once a file is chosen, inside its guarded frame.
+    void open_chosen_file(busy_scope& busy, const QString& path);
     // The undo and redo keys and input-method composition in the list box; true when
     // the event has been dealt with.
     bool Text7_HistoryEvent(QEvent* event);

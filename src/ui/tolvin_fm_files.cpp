@@ -31,8 +31,19 @@ void TOLVIN_fm::Command3_Click() {
     const QString chosen = services_.open_file_dialog(this, request, open_filter_index);
     if (chosen.isEmpty())
         return;
+    open_chosen_file(busy, chosen);
+}
+
+void TOLVIN_fm::Text7_FileDrop(const QString& path) {
+    busy_scope busy(*this, busy_flag);
+    if (!busy.entered())
+        return;
+    open_chosen_file(busy, path);
+}
+
+void TOLVIN_fm::open_chosen_file(busy_scope& busy, const QString& path) {
     Text7->setFocus();
-    settings.file_name1 = chosen;
+    settings.file_name1 = path;
     busy.show_pointer_and_yield(Qt::WaitCursor);
 
     const list_file_read file = read_list_file(settings.file_name1);

@@ -138,6 +138,7 @@ void TOLVIN_fm::build_controls() {
     // Demonstration buttons on the window itself.
     Command10 =
         text_button(this, "Command10", QStringLiteral("?"), QStringLiteral("デモンストレーションを表示する"));
+    Command10->setAccessibleName(QStringLiteral("デモを表示"));
     place_control(Command10, 7410, 60, 285, 285);
     Command11 = text_button(this, "Command11", QStringLiteral("デモを終了する"),
                             QStringLiteral("デモンストレーションを終了します"));
