@@ -49,6 +49,18 @@ std::u16string to_crlf(std::u16string_view text) {
     return out;
 }
 
+bool box_can_keep(std::u16string_view text) {
+    return text.find_first_of(u"\uFDD0\uFDD1") == std::u16string_view::npos;
+}
+
+std::optional<std::u16string> stored_text(std::u16string_view text) {
+    std::u16string stored = to_crlf(text);
+    if (!fits_list_limit(stored.size()) || !box_can_keep(stored)) {
+        return std::nullopt;
+    }
+    return stored;
+}
+
 std::u16string limit_message_text(std::int32_t mode) {
     const std::u16string_view what = mode == 0 ? u"編集" : u"リストアップ";
     std::u16string text;

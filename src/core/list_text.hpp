@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -34,6 +35,15 @@ bool is_blank(std::u16string_view text);
 // Brings every CR LF, lone CR, lone LF and paragraph separator (U+2029) to CR LF,
 // so that the text can enter a text box and read back exactly as given.
 std::u16string to_crlf(std::u16string_view text);
+
+// False when the text holds U+FDD0 or U+FDD1: the list widget takes these for its
+// own markers and turns them into line breaks, so no text box keeps such a text.
+bool box_can_keep(std::u16string_view text);
+
+// What a guarded store puts into a text box: the text with its line breaks brought to
+// CR LF. Empty when the box refuses it, past the list limit or not to be kept (above);
+// the windows then show the capacity message and the command line says the same.
+std::optional<std::u16string> stored_text(std::u16string_view text);
 
 // The capacity message: title and six-line text. Mode 0 speaks of "編集",
 // any other mode of "リストアップ".

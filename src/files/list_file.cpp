@@ -54,6 +54,10 @@ QString decode_list_bytes(QByteArrayView bytes) {
     return text;
 }
 
+list_file_read unreadable_file(int error) {
+    return {list_file_read::unreadable, QString(), qt_error_string(error)};
+}
+
 } // namespace
 
 list_file_read list_text_from_bytes(QByteArrayView bytes) {
@@ -62,8 +66,8 @@ list_file_read list_text_from_bytes(QByteArrayView bytes) {
     if (!text.empty() && !text.ends_with(crlf))
         text.append(crlf);
     if (!fits_list_limit(text.size()))
-        return {list_file_read::too_long, QString()};
-    return {list_file_read::loaded, qstring_from_u16(text)};
+        return {list_file_read::too_long, QString(), QString()};
+    return {list_file_read::loaded, qstring_from_u16(text), QString()};
 }
 
 list_file_read read_list_file(const QString& path) {
@@ -71,13 +75,20 @@ list_file_read read_list_file(const QString& path) {
     // file is read.
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
     if (fd < 0)
-        return {};
+        return unreadable_file(errno);
     struct stat st {};
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+    const int error = ::fstat(fd, &st) != 0 ? errno : S_ISDIR(st.st_mode) ? EISDIR : EINVAL;
+    if (!S_ISREG(st.st_mode)) {
         ::close(fd);
-        return {};
+        return unreadable_file(error);
     }
-    // One byte past the limit tells a file that is too long, whatever its size claims.
+    list_file_read file = read_list_from(fd);
+    ::close(fd);
+    return file;
+}
+
+list_file_read read_list_from(int fd) {
+    // One byte past the limit tells a text that is too long, whatever a size claims.
     QByteArray bytes(static_cast<qsizetype>(list_file_byte_limit + 1), Qt::Uninitialized);
     qsizetype filled = 0;
     while (filled < bytes.size()) {
@@ -85,17 +96,14 @@ list_file_read read_list_file(const QString& path) {
             ::read(fd, bytes.data() + filled, static_cast<std::size_t>(bytes.size() - filled));
         if (got < 0 && errno == EINTR)
             continue;
-        if (got < 0) {
-            ::close(fd);
-            return {};
-        }
+        if (got < 0)
+            return unreadable_file(errno);
         if (got == 0)
             break;
         filled += got;
     }
-    ::close(fd);
     if (filled > static_cast<qsizetype>(list_file_byte_limit))
-        return {list_file_read::too_long, QString()};
+        return {list_file_read::too_long, QString(), QString()};
     return list_text_from_bytes(QByteArrayView(bytes.constData(), filled));
 }
 

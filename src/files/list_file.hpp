@@ -21,6 +21,7 @@ struct list_file_read {
     };
     status_type status = unreadable;
     QString text;
+    QString reason; // the system's reason when unreadable
 };
 
 // The list text a file's bytes make: every line, the last one included, followed by
@@ -33,6 +34,11 @@ list_file_read list_text_from_bytes(QByteArrayView bytes);
 // Reads a regular file into a list text, taking at most list_file_byte_limit + 1 bytes
 // from it: a longer file is too long whatever it holds. Never blocks on a FIFO or device.
 list_file_read read_list_file(const QString& path);
+
+// Reads a list text from an open descriptor as read_list_file does, but from whatever
+// it is (a pipe, a terminal, a device), waiting for its data as long as that takes.
+// The descriptor stays open.
+list_file_read read_list_from(int fd);
 
 // Writes `text` as it is, in UTF-8 without a byte-order mark. The file is replaced only
 // once all of it is written, so a failure leaves an existing file as it was. Returns

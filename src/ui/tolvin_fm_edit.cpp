@@ -14,30 +14,28 @@ namespace tolvin {
 
 namespace {
 
-QString with_crlf(const QString& text) {
-    return qstring_from_u16(to_crlf(text.toStdU16String()));
-}
-
-// Stores `text` into `box` under the capacity limit. Returns false, with the box
-// untouched, when the text is too long or holds a character the box cannot keep.
+// Stores `text` into `box` under the capacity limit, its line breaks brought to CR LF.
+// Returns false, with the box untouched, when the text is refused: too long, or holding
+// a character the box cannot keep.
 bool guarded_store(list_box& box, const QString& text) {
-    if (!fits_list_limit(static_cast<std::size_t>(text.size())) || !list_box::can_hold(text))
+    const std::optional<std::u16string> stored = stored_text(text.toStdU16String());
+    if (!stored)
         return false;
-    box.set_text(text);
+    box.set_text(qstring_from_u16(*stored));
     return true;
 }
 
 } // namespace
 
 std::int32_t TOLVIN_fm::set_list_text(const QString& text) {
-    if (guarded_store(text7_box, with_crlf(text)))
+    if (guarded_store(text7_box, text))
         return 0;
     show_limit_message(0);
     return 1;
 }
 
 std::int32_t TOLVIN_fm::set_result_text(const QString& text) {
-    if (guarded_store(result_window().text1_box, with_crlf(text)))
+    if (guarded_store(result_window().text1_box, text))
         return 0;
     show_limit_message(1);
     return 1;
