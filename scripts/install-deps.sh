@@ -15,6 +15,7 @@ packages=(
     clang libclang-rt-14-dev                    # fuzz targets (libFuzzer, sanitizers)
     desktop-file-utils appstream                # checks of the desktop entry and the metainfo
     dpkg-dev                                    # the Debian package's library dependencies
+    wget python3                                # tolvin-list's list fetched from a loopback test server
     "$@"
 )
 

@@ -1,0 +1,233 @@
+// Runs the real tolvin-list: every command on a list given on standard input and as a
+// file, what it writes, its exit statuses, and the awkward arguments scripts pass.
+#include <QCoreApplication>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <ostream>
+#include <string>
+
+namespace {
+
+struct run_result {
+    int status = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+run_result run(const QStringList& arguments, const QByteArray& input = QByteArray(),
+               const QString& output_file = QString()) {
+    QProcess process;
+    if (!output_file.isEmpty())
+        process.setStandardOutputFile(output_file);
+    process.start(QStringLiteral(TOLVIN_LIST), arguments);
+    process.write(input);
+    process.closeWriteChannel();
+    if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit)
+        return {};
+    return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
+}
+
+QByteArray utf8(const char8_t* text) {
+    return QByteArray(reinterpret_cast<const char*>(text));
+}
+
+struct command_row {
+    const char* name;
+    QStringList arguments;
+    QByteArray input;
+    QByteArray out;
+    int status;
+};
+
+void PrintTo(const command_row& row, std::ostream* os) {
+    *os << row.name;
+}
+
+class command_output : public testing::TestWithParam<command_row> {};
+
+// The list is given on standard input, and then once more as a file.
+TEST_P(command_output, writes_the_list_and_tells_by_its_status) {
+    const command_row& row = GetParam();
+    const run_result piped = run(row.arguments, row.input);
+    EXPECT_EQ(piped.status, row.status) << piped.err.toStdString();
+    EXPECT_EQ(piped.out, row.out);
+    EXPECT_EQ(piped.err, QByteArray());
+
+    if (row.arguments.first() == QLatin1String("number"))
+        return;
+    QTemporaryDir dir;
+    QFile file(dir.filePath(QStringLiteral("list.txt")));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(row.input);
+    file.close();
+    const run_result named = run(QStringList(row.arguments) << file.fileName());
+    EXPECT_EQ(named.status, row.status);
+    EXPECT_EQ(named.out, row.out);
+}
+
+const QByteArray markup = "<img src=\"a.jpg\">\n<a href='b.jpg'>x</a>\n";
+
+INSTANTIATE_TEST_SUITE_P(
+    commands, command_output,
+    testing::Values(
+        command_row{"expand_with_extra_name",
+                    {"expand"},
+                    "see http://h/d/p[1-2].jpg+top.jpg here\n",
+                    "\r\nhttp://h/d/top.jpg\r\nhttp://h/d/p1.jpg\r\nhttp://h/d/p2.jpg\r\n",
+                    0},
+        command_row{"expand_comments_lf",
+                    {"expand", "--comments", "--lf"},
+                    "a[9-8]\n",
+                    utf8(u8"\n1.  展開しました\na9\na8\n=END=\n"),
+                    0},
+        command_row{"expand_nothing", {"expand", "--comments"}, "a[5]\nb[1-\n2]\n", "", 1},
+        command_row{"search_quotes_end_items", {"search", "jpg"}, markup, "a.jpg\r\nb.jpg\r\n", 0},
+        command_row{"search_japanese",
+                    {"search", "--japanese", "--lf", utf8(u8"画像")},
+                    utf8(u8"この画像です　OK\r\n"),
+                    utf8(u8"この画像です　OK\n"),
+                    0},
+        command_row{"search_comments",
+                    {"search", "--comments", "--lf", "jpg"},
+                    "x.jpg\n",
+                    utf8(u8"検索文字を使ってリストアップしました\nx.jpg\n=END="),
+                    0},
+        command_row{"search_dash_after_double_dash", {"search", "--lf", "--", "-x"}, "a -x b\n", "-x\n", 0},
+        command_row{"search_empty_string", {"search", ""}, "abc\n", "", 1},
+        command_row{"search_not_found", {"search", "JPG"}, markup, "", 1},
+        command_row{"replace", {"replace", "b", "YY"}, "abc\r\nxbx\r\n", "aYYc\r\nxYYx\r\n", 0},
+        command_row{"replace_deletes", {"replace", "--lf", "b", ""}, "abc\nxbx", "ac\nxx\n", 0},
+        command_row{"replace_empty_find_keeps_list", {"replace", "", "x"}, "a\rb", "a\r\nb\r\n", 0},
+        command_row{"replace_keeps_the_final_break", {"replace", "a", ""}, "aaaa", "\r\n", 0},
+        command_row{"add_end_skips_blank_lines",
+                    {"add", "!"},
+                    utf8(u8"a\r\n\r\n　\r\nb"),
+                    utf8(u8"a!\r\n\r\n　\r\nb!\r\n"),
+                    0},
+        command_row{"add_head", {"add", "--head", "--lf", ">"}, "a\nb\n", ">a\n>b\n", 0},
+        command_row{"add_to_empty_list", {"add", "x"}, "", "", 1},
+        command_row{"number_padded", {"number", "--lf", "a", "000", "3"}, "", "a000\na001\na002\na003\n", 0},
+        command_row{"number_head_down", {"number", "--head", "x", "3", "1"}, "", "3x\r\n2x\r\n1x\r\n", 0},
+        command_row{"number_empty_last", {"number", "a", "1", ""}, "", "", 1},
+        command_row{"number_empty_common", {"number", "--", "", "-1", "1"}, "", "-1\r\n0\r\n1\r\n", 0}),
+    [](const testing::TestParamInfo<command_row>& info) { return info.param.name; });
+
+TEST(tolvin_list, reads_a_dash_as_standard_input) {
+    const run_result r = run({"replace", "--lf", "a", "b", "-"}, "aa\n");
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out, "bb\n");
+}
+
+TEST(tolvin_list, reads_a_windows_31j_file) {
+    QTemporaryDir dir;
+    QFile file(dir.filePath(QStringLiteral("sjis.txt")));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("\x82\xb1\x82\xcc\x89\xe6\x91\x9c\x82\xc5\x82\xb7 x\r\n"); // この画像です
+    file.close();
+    EXPECT_EQ(run({"search", "--japanese", "--lf", utf8(u8"画像"), file.fileName()}).out,
+              utf8(u8"この画像です\n"));
+}
+
+// 3: the capacity message on standard error and nothing on standard output, for an
+// input or a result that a text box would refuse; one character less passes.
+struct limit_row {
+    const char* name;
+    QStringList arguments;
+    QByteArray input;
+    int status;
+    const char8_t* wording;
+};
+
+void PrintTo(const limit_row& row, std::ostream* os) {
+    *os << row.name;
+}
+
+class list_limit : public testing::TestWithParam<limit_row> {};
+
+TEST_P(list_limit, refuses_what_a_text_box_refuses) {
+    const limit_row& row = GetParam();
+    const run_result r = run(row.arguments, row.input);
+    EXPECT_EQ(r.status, row.status);
+    if (row.status == 3) {
+        EXPECT_TRUE(r.out.isEmpty());
+        EXPECT_TRUE(r.err.startsWith(utf8(row.wording) + utf8(u8"可能文字数を超えてしまうため")))
+            << r.err.toStdString();
+        EXPECT_FALSE(r.err.contains('\r'));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    bounds, list_limit,
+    testing::Values(
+        limit_row{"input_at_limit", {"replace", "x"}, QByteArray(65533, 'a') + "\r\n", 0, u8""},
+        limit_row{"input_past_limit", {"replace", "x"}, QByteArray(65534, 'a'), 3, u8"編集"},
+        limit_row{"input_with_widget_marker", {"expand"}, utf8(u8"a[1-2]\uFDD0"), 3, u8"編集"},
+        limit_row{"expansion_past_limit", {"expand"}, "a[0-99999]", 3, u8"リストアップ"},
+        limit_row{
+            "listing_past_limit", {"search", "a"}, QByteArray("a ").repeated(30000), 3, u8"リストアップ"},
+        limit_row{"replacement_past_limit", {"replace", "a", "aa"}, QByteArray(40000, 'a'), 3, u8"編集"},
+        // With the line break that joins it to a list the first block makes
+        // 65,535 characters, the second 65,536.
+        limit_row{"number_block_at_limit", {"number", "abcdefg", "0000", "5040"}, "", 0, u8""},
+        limit_row{"number_block_past_limit", {"number", "abcdefgh", "0000", "4680"}, "", 3, u8"編集"}),
+    [](const testing::TestParamInfo<limit_row>& info) { return info.param.name; });
+
+// 2: one line naming the fault, then the usage, on standard error.
+TEST(tolvin_list, reports_wrong_usage_with_status_2) {
+    const QStringList cases[] = {{},
+                                 {"list"},
+                                 {"expand", "--head"},
+                                 {"expand", "--bogus"},
+                                 {"expand", "a", "b"},
+                                 {"search"},
+                                 {"number", "a", "1"},
+                                 {"replace", "a", "b", "c", "d"},
+                                 {"--lf=1", "expand"}};
+    for (const QStringList& arguments : cases) {
+        const run_result r = run(arguments, "a[1-2]\n");
+        EXPECT_EQ(r.status, 2) << arguments.join(' ').toStdString();
+        EXPECT_TRUE(r.out.isEmpty());
+        const QList<QByteArray> lines = r.err.split('\n');
+        ASSERT_GT(lines.size(), 2);
+        EXPECT_TRUE(lines[0].startsWith("tolvin-list: "));
+        EXPECT_EQ(lines[1], utf8(u8"使い方 / Usage:"));
+    }
+}
+
+// 4: the system's reason, for the input and for an output that cannot be written.
+TEST(tolvin_list, says_why_a_file_cannot_be_read_or_written) {
+    QTemporaryDir dir;
+    const QString missing = dir.filePath(QStringLiteral("日本語 missing.txt"));
+    const run_result gone = run({"expand", missing});
+    EXPECT_EQ(gone.status, 4);
+    EXPECT_EQ(gone.err, ("tolvin-list: " + missing + ": No such file or directory\n").toUtf8());
+    const run_result folder = run({"add", "x", dir.path()});
+    EXPECT_EQ(folder.status, 4);
+    EXPECT_TRUE(folder.err.endsWith(": Is a directory\n"));
+    EXPECT_EQ(run({"expand", ""}).status, 4);
+
+    const run_result full = run({"expand"}, "a[1-2]\n", QStringLiteral("/dev/full"));
+    EXPECT_EQ(full.status, 4);
+    EXPECT_TRUE(full.err.startsWith("tolvin-list: standard output: "));
+}
+
+TEST(tolvin_list, help_names_every_command_with_an_example) {
+    const run_result r = run({"--help"});
+    EXPECT_EQ(r.status, 0);
+    for (const char* example :
+         {"tolvin-list expand list.txt", "tolvin-list search jpg", "tolvin-list replace http",
+          "tolvin-list add .jpg", "tolvin-list number http"})
+        EXPECT_TRUE(r.out.contains(example)) << example;
+    EXPECT_TRUE(r.out.contains(utf8(u8"番号付きリストを作る / Make a numbered list")));
+    EXPECT_TRUE(run({"--version"}).out.startsWith("tolvin-list 1."));
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv); // for QProcess
+    testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
