@@ -40,6 +40,7 @@ const char help_text[] =
     "  tolvin-list add .jpg list.txt\n"
     "番号付きリストを作る / Make a numbered list:\n"
     "  tolvin-list number http://example.com/img 000 17\n"
+    "  tolvin-list number -- x -5 5    (負の数は -- の後に / negative numbers after --)\n"
     "\n"
     "  --comments  コメント行を付ける / write the heading and \"=END=\" lines\n"
     "  --japanese  日本語の項目も抜き出す / items are anything but blanks and quotes\n"
@@ -72,12 +73,13 @@ list_command_result usage_error(const QString& message) {
             QByteArray("tolvin-list: ") + message.toUtf8() + '\n' + QByteArray(usage_text)};
 }
 
-// The text with its CR LF line breaks as LF.
+// The text in UTF-8; with `lf` its CR LF line breaks become LF (a list text holds no
+// other CR).
 QByteArray utf8_lines(std::u16string_view text, bool lf) {
-    QString lines = qstring_from_u16(text);
+    QByteArray bytes = QStringView(text.data(), static_cast<qsizetype>(text.size())).toUtf8();
     if (lf)
-        lines.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    return lines.toUtf8();
+        bytes.replace("\r\n", "\n");
+    return bytes;
 }
 
 list_command_result refused(std::int32_t mode) {
@@ -169,7 +171,7 @@ list_command_result run_list_command(const QStringList& arguments, int input_fd)
         }
         // Refused like a file too long for the list box, or one it cannot hold.
         const std::optional<std::u16string> stored =
-            file.status == list_file_read::loaded ? stored_text(file.text.toStdU16String()) : std::nullopt;
+            file.status == list_file_read::loaded ? stored_text(u16_view(file.text)) : std::nullopt;
         if (!stored)
             return refused(0);
         list = *stored;

@@ -33,24 +33,33 @@ bool is_blank(std::u16string_view text) {
 std::u16string to_crlf(std::u16string_view text) {
     std::u16string out;
     out.reserve(text.size() + text.size() / 8);
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char16_t c = text[i];
-        if (c == u'\r') {
-            if (i + 1 < text.size() && text[i + 1] == u'\n') {
-                ++i; // CR LF stays one line break
-            }
-            out.append(crlf);
-        } else if (c == u'\n' || c == u'\u2029') {
-            out.append(crlf);
-        } else {
-            out.push_back(c);
+    std::size_t i = 0;
+    while (i < text.size()) {
+        // The run up to the next line break is copied in one piece.
+        const std::size_t run = i;
+        while (i < text.size() && text[i] != u'\r' && text[i] != u'\n' && text[i] != u'\u2029') {
+            ++i;
         }
+        out.append(text.substr(run, i - run));
+        if (i == text.size()) {
+            break;
+        }
+        if (text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') {
+            ++i; // CR LF stays one line break
+        }
+        out.append(crlf);
+        ++i;
     }
     return out;
 }
 
 bool box_can_keep(std::u16string_view text) {
-    return text.find_first_of(u"\uFDD0\uFDD1") == std::u16string_view::npos;
+    // No early exit: the loop runs over whole vectors of characters.
+    bool marker = false;
+    for (const char16_t c : text) {
+        marker |= (c | 1) == 0xFDD1;
+    }
+    return !marker;
 }
 
 std::optional<std::u16string> stored_text(std::u16string_view text) {

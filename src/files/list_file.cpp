@@ -62,7 +62,7 @@ list_file_read unreadable_file(int error) {
 
 list_file_read list_text_from_bytes(QByteArrayView bytes) {
     const QString decoded = decode_list_bytes(bytes);
-    std::u16string text = to_crlf(decoded.toStdU16String());
+    std::u16string text = to_crlf(u16_view(decoded));
     if (!text.empty() && !text.ends_with(crlf))
         text.append(crlf);
     if (!fits_list_limit(text.size()))

@@ -1,6 +1,7 @@
 #include "ui/list_box.hpp"
 
 #include "core/list_text.hpp"
+#include "files/u16_text.hpp"
 
 #include <QPlainTextEdit>
 #include <QTextBlock>
@@ -45,8 +46,7 @@ void list_box::set_text(const QString& text) {
 
 bool list_box::can_hold(QStringView text) {
     // The document's frame markers: inserted as text, each becomes a block break.
-    return box_can_keep(std::u16string_view(reinterpret_cast<const char16_t*>(text.utf16()),
-                                            static_cast<std::size_t>(text.size())));
+    return box_can_keep(u16_view(text));
 }
 
 qsizetype list_box::sel_start() const {

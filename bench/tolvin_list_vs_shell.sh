@@ -1,0 +1,47 @@
+#!/usr/bin/env bash
+# Whole processes at the list limit: tolvin-list expand against bash's brace expansion,
+# and tolvin-list search against grep -oE, each doing the same work. Prints the time
+# of one run of each (the mean of many) and how many times the faster shell command
+# tolvin-list takes. Run by hand: bench/tolvin_list_vs_shell.sh build/test/src/cli/tolvin-list [runs]
+set -euo pipefail
+tolvin_list=$(realpath "$1")
+runs=${2:-300}
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+cd "$work"
+
+# 1,560 URLs of 40 characters: 65,522 characters with their CR LF and the leading one.
+printf 'http://example.com/pics/kurukuru[0000-1559].jpg\r\n' >template.txt
+# A page of 65,502 characters, 1,213 image tags.
+for i in $(seq 0 1212); do printf '<img src="http://example.com/pics/kurukuru%04d.jpg">\r\n' "$i"; done >page.html
+
+expand_tolvin() { "$tolvin_list" expand template.txt; }
+expand_bash() { bash -c 'printf "%s\r\n" http://example.com/pics/kurukuru{0000..1559}.jpg'; }
+search_tolvin() { "$tolvin_list" search jpg page.html; }
+search_grep() { LC_ALL=C grep -oE '[!#-&(-~]*jpg[!#-&(-~]*' page.html; }
+
+# The same lines, whatever their line breaks.
+same() { diff <("$1" | tr -d '\r' | grep -v '^$') <("$2" | tr -d '\r' | grep -v '^$') >/dev/null; }
+same expand_tolvin expand_bash || { echo "expand and bash differ" >&2; exit 1; }
+same search_tolvin search_grep || { echo "search and grep differ" >&2; exit 1; }
+
+# Milliseconds for one run, the mean of $runs.
+per_run() {
+    local start end
+    "$1" >/dev/null # warm the caches
+    start=$(date +%s%N)
+    for ((i = 0; i < runs; i++)); do "$1" >/dev/null; done
+    end=$(date +%s%N)
+    awk -v ns=$((end - start)) -v runs="$runs" 'BEGIN { printf "%.3f", ns / runs / 1000000 }'
+}
+
+compare() {
+    local ours theirs
+    ours=$(per_run "$1")
+    theirs=$(per_run "$2")
+    printf '%-14s %7s ms   %-14s %7s ms   ratio %s\n' "$1" "$ours" "$2" "$theirs" \
+        "$(awk -v a="$ours" -v b="$theirs" 'BEGIN { printf "%.2f", a / b }')"
+}
+compare expand_tolvin expand_bash
+compare search_tolvin search_grep
