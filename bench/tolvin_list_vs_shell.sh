@@ -26,22 +26,24 @@ same() { diff <("$1" | tr -d '\r' | grep -v '^$') <("$2" | tr -d '\r' | grep -v 
 same expand_tolvin expand_bash || { echo "expand and bash differ" >&2; exit 1; }
 same search_tolvin search_grep || { echo "search and grep differ" >&2; exit 1; }
 
-# Milliseconds for one run, the mean of $runs.
+# Milliseconds of one run, the mean of $runs: wall-clock time and processor time (user
+# and system, of every process the run starts). On a busy machine the processor time
+# is the steadier figure.
 per_run() {
-    local start end
+    local TIMEFORMAT='%3R %3U %3S' times
     "$1" >/dev/null # warm the caches
-    start=$(date +%s%N)
-    for ((i = 0; i < runs; i++)); do "$1" >/dev/null; done
-    end=$(date +%s%N)
-    awk -v ns=$((end - start)) -v runs="$runs" 'BEGIN { printf "%.3f", ns / runs / 1000000 }'
+    times=$({ time for ((i = 0; i < runs; i++)); do "$1" >/dev/null; done; } 2>&1)
+    awk -v runs="$runs" '{ printf "%.3f %.3f", $1 * 1000 / runs, ($2 + $3) * 1000 / runs }' <<<"$times"
 }
 
 compare() {
-    local ours theirs
-    ours=$(per_run "$1")
-    theirs=$(per_run "$2")
-    printf '%-14s %7s ms   %-14s %7s ms   ratio %s\n' "$1" "$ours" "$2" "$theirs" \
-        "$(awk -v a="$ours" -v b="$theirs" 'BEGIN { printf "%.2f", a / b }')"
+    local ours_wall ours_cpu theirs_wall theirs_cpu
+    read -r ours_wall ours_cpu <<<"$(per_run "$1")"
+    read -r theirs_wall theirs_cpu <<<"$(per_run "$2")"
+    printf '%-13s %6s ms (cpu %6s)   %-13s %6s ms (cpu %6s)   ratio %s (cpu %s)\n' \
+        "$1" "$ours_wall" "$ours_cpu" "$2" "$theirs_wall" "$theirs_cpu" \
+        "$(awk -v a="$ours_wall" -v b="$theirs_wall" 'BEGIN { printf "%.2f", a / b }')" \
+        "$(awk -v a="$ours_cpu" -v b="$theirs_cpu" 'BEGIN { printf "%.2f", a / b }')"
 }
 compare expand_tolvin expand_bash
 compare search_tolvin search_grep

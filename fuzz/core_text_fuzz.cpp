@@ -1,5 +1,5 @@
-// Fuzzes the small text routines: line-break conversion, space removal, number reading
-// and padding.
+// Fuzzes the small text routines: line-break conversion, space removal, the text-box
+// markers, number reading and padding.
 #include "core/list_text.hpp"
 #include "core/number_text.hpp"
 
@@ -104,12 +104,20 @@ void check_numbers(const std::u16string& text, const std::uint8_t* data, std::si
     }
 }
 
+// The text-box markers, found eight characters at a time, against a plain scan.
+void check_markers(const std::u16string& text) {
+    const bool marker =
+        std::any_of(text.begin(), text.end(), [](char16_t c) { return c == 0xFDD0 || c == 0xFDD1; });
+    require(tolvin::box_can_keep(text) == !marker);
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::u16string text = tolvin::fuzz::decode(data, size);
     check_crlf(text);
     check_spaces(text);
+    check_markers(text);
     check_numbers(text, data, size);
     return 0;
 }

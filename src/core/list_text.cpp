@@ -1,6 +1,41 @@
 #include "core/list_text.hpp"
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace tolvin {
+
+namespace {
+
+constexpr bool is_break_char(char16_t c) {
+    return c == u'\r' || c == u'\n' || c == u'\u2029';
+}
+
+// Where the next CR, LF or U+2029 at or after `i` stands, or the text's length. Where
+// the processor has SSE2 (every x86-64 one), eight characters are compared at once.
+std::size_t next_break(std::u16string_view text, std::size_t i) {
+#if defined(__SSE2__)
+    const __m128i cr = _mm_set1_epi16(u'\r');
+    const __m128i lf = _mm_set1_epi16(u'\n');
+    const __m128i ps = _mm_set1_epi16(static_cast<short>(0x2029));
+    for (; i + 8 <= text.size(); i += 8) {
+        const __m128i chars = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text.data() + i));
+        const __m128i hits = _mm_or_si128(
+            _mm_cmpeq_epi16(chars, cr), _mm_or_si128(_mm_cmpeq_epi16(chars, lf), _mm_cmpeq_epi16(chars, ps)));
+        const unsigned mask = static_cast<unsigned>(_mm_movemask_epi8(hits));
+        if (mask != 0) {
+            return i + static_cast<std::size_t>(__builtin_ctz(mask)) / 2;
+        }
+    }
+#endif
+    while (i < text.size() && !is_break_char(text[i])) {
+        ++i;
+    }
+    return i;
+}
+
+} // namespace
 
 std::u16string remove_char(std::u16string_view text, std::u16string_view chars) {
     if (chars.empty()) {
@@ -37,9 +72,7 @@ std::u16string to_crlf(std::u16string_view text) {
     while (i < text.size()) {
         // The run up to the next line break is copied in one piece.
         const std::size_t run = i;
-        while (i < text.size() && text[i] != u'\r' && text[i] != u'\n' && text[i] != u'\u2029') {
-            ++i;
-        }
+        i = next_break(text, i);
         out.append(text.substr(run, i - run));
         if (i == text.size()) {
             break;
@@ -54,12 +87,26 @@ std::u16string to_crlf(std::u16string_view text) {
 }
 
 bool box_can_keep(std::u16string_view text) {
-    // No early exit: the loop runs over whole vectors of characters.
-    bool marker = false;
-    for (const char16_t c : text) {
-        marker |= (c | 1) == 0xFDD1;
+    // U+FDD0 and U+FDD1 differ in the lowest bit only.
+    std::size_t i = 0;
+#if defined(__SSE2__)
+    const __m128i low_bit = _mm_set1_epi16(1);
+    const __m128i marker = _mm_set1_epi16(static_cast<short>(0xFDD1));
+    __m128i hits = _mm_setzero_si128();
+    for (; i + 8 <= text.size(); i += 8) {
+        const __m128i chars = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text.data() + i));
+        hits = _mm_or_si128(hits, _mm_cmpeq_epi16(_mm_or_si128(chars, low_bit), marker));
     }
-    return !marker;
+    if (_mm_movemask_epi8(hits) != 0) {
+        return false;
+    }
+#endif
+    for (; i < text.size(); ++i) {
+        if ((text[i] | 1) == 0xFDD1) {
+            return false;
+        }
+    }
+    return true;
 }
 
 std::optional<std::u16string> stored_text(std::u16string_view text) {
