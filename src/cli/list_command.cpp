@@ -15,6 +15,7 @@
 #include <optional>
 #include <string>
 #include <unistd.h>
+#include <utility>
 
 namespace tolvin {
 
@@ -170,11 +171,11 @@ list_command_result run_list_command(const QStringList& arguments, int input_fd)
                     ("tolvin-list: " + shown + ": " + file.reason).toUtf8() + '\n'};
         }
         // Refused like a file too long for the list box, or one it cannot hold.
-        const std::optional<std::u16string> stored =
+        std::optional<std::u16string> stored =
             file.status == list_file_read::loaded ? stored_text(u16_view(file.text)) : std::nullopt;
         if (!stored)
             return refused(0);
-        list = *stored;
+        list = std::move(*stored);
     }
 
     const std::u16string made = generate(*command, args, parser, list);
