@@ -52,7 +52,7 @@ const char help_text[] =
     "終了状態 / Exit status: 0 作成 / made, 1 出力なし / nothing made, 2 使い方の誤り / wrong usage,\n"
     "  3 65,535 文字を超える / past 65,535 characters, 4 読み書きできない / cannot read or write\n";
 
-struct command_spec {
+struct command_entry {
     const char* name;
     QStringList options;   // the options it takes
     qsizetype least;       // arguments it needs
@@ -61,7 +61,7 @@ struct command_spec {
     std::int32_t too_long; // the capacity message's mode when its result does not fit
 };
 
-const command_spec commands[] = {
+const command_entry commands[] = {
     {"expand", {"comments", "lf"}, 0, 1, true, 1},
     {"search", {"japanese", "comments", "lf"}, 1, 2, true, 1},
     {"replace", {"lf"}, 1, 3, true, 0},
@@ -101,7 +101,7 @@ list_file_read read_list(const std::optional<QString>& path, int input_fd) {
 
 // What the command makes of the list text: the same generator, with the same
 // arguments, as the window's button.
-std::u16string generate(const command_spec& command, const QStringList& args,
+std::u16string generate(const command_entry& command, const QStringList& args,
                         const QCommandLineParser& parser, std::u16string_view list) {
     const auto arg = [&](qsizetype i) {
         return i < args.size() ? args[i].toStdU16String() : std::u16string();
@@ -143,8 +143,8 @@ list_command_result run_list_command(const QStringList& arguments, int input_fd)
     if (args.isEmpty())
         return usage_error(QStringLiteral("コマンドがありません / no command given"));
     const QString name = args.takeFirst();
-    const command_spec* command = nullptr;
-    for (const command_spec& c : commands) {
+    const command_entry* command = nullptr;
+    for (const command_entry& c : commands) {
         if (name == QLatin1String(c.name))
             command = &c;
     }
