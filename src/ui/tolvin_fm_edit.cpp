@@ -18,7 +18,7 @@ namespace {
 // Returns false, with the box untouched, when the text is refused: too long, or holding
 // a character the box cannot keep.
 bool guarded_store(list_box& box, const QString& text) {
-    const std::optional<std::u16string> stored = stored_text(text.toStdU16String());
+    const std::optional<std::u16string> stored = stored_text(u16_view(text));
     if (!stored)
         return false;
     box.set_text(qstring_from_u16(*stored));
