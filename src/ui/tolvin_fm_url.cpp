@@ -57,13 +57,16 @@ void TOLVIN_fm::Command16_Click() {
     Command16->setEnabled(false);
     setCursor(Qt::WaitCursor);
     // The busy text is painted at once; no other window event runs until the end.
+    const QString shown = result.text1_box.text();
     result.text1_box.set_text(QStringLiteral("\r\n 作業中 . . ."));
     result.Text1->viewport()->repaint();
 
     const url_expansion expanded = expand_url(text7_box.text().toStdU16String(), settings.comment_flag);
     settings.lw_url_su += expanded.lines;
 
-    result.text1_box.set_text(QString());
+    // The list shown before comes back under the busy text: a result refused for its
+    // length leaves it there, with the caption that counts it.
+    result.text1_box.set_text(shown);
     unsetCursor();
     Command16->setEnabled(true);
 

@@ -42,18 +42,19 @@ TEST_F(url_button, nothing_to_expand_shows_the_not_found_text_with_count_zero) {
     EXPECT_EQ(r.windowTitle(), QStringLiteral("TOLVIN リスト (0)"));
 }
 
-TEST_F(url_button, a_result_past_the_limit_is_refused_and_the_caption_stays) {
+TEST_F(url_button, a_result_past_the_limit_is_refused_and_the_last_list_stays_with_its_caption) {
     TOLVIN_fm& w = start();
     w.text7_box.set_text(QStringLiteral("a/b[1-2].c"));
     QTest::mouseClick(w.Command16, Qt::LeftButton);
     list_fm& r = w.result_window();
     ASSERT_EQ(r.windowTitle(), QStringLiteral("TOLVIN リスト (2)"));
+    const QString last_list = r.text1_box.text();
 
     w.text7_box.set_text(QStringLiteral("http://example.com/a/long/path/name[0-99999999].jpg"));
     QTest::mouseClick(w.Command16, Qt::LeftButton);
     ASSERT_EQ(services.messages.size(), 1u);
     EXPECT_TRUE(services.messages[0].text.startsWith(QStringLiteral("リストアップ可能文字数")));
-    EXPECT_TRUE(r.text1_box.text().isEmpty());
+    EXPECT_EQ(r.text1_box.text(), last_list);
     EXPECT_EQ(r.windowTitle(), QStringLiteral("TOLVIN リスト (2)"));
     EXPECT_TRUE(w.Command16->isEnabled());
     EXPECT_EQ(w.cursor().shape(), Qt::ArrowCursor);
