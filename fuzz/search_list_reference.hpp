@@ -48,7 +48,7 @@ inline search_listing list_up_by_search(std::u16string_view text, std::u16string
         }
         std::size_t s = a;
         std::size_t e = b + search.size();
-        for (std::size_t k = a; k < n; ++k) {
+        for (std::size_t k = a; k <= n; ++k) {
             if (is_separator(at(k), search_mode)) {
                 if (k < b) {
                     s = k + 1;

@@ -232,13 +232,10 @@ search_listing list_up_by_search(std::u16string_view list_text, std::u16string_v
         }
         // The token runs from after the last separator between `from` and the
         // occurrence to the first separator at or after the occurrence's start. The
-        // final LF is never looked at: only when the occurrence is that very LF does the
-        // token end where the occurrence does.
+        // added line end separates like any other: a search for a lone LF that finds
+        // it lists no token made of that line end.
         const std::size_t start = is_separator.last_after(t.data(), from, at);
-        std::size_t end = is_separator.first_in(t.data(), at, n - 1);
-        if (end == n - 1) {
-            end = at + search.size();
-        }
+        const std::size_t end = is_separator.first_in(t.data(), at, n);
         // The search goes on behind the separator that ended the token, so a token
         // holding the string twice is listed once.
         from = end + 1;

@@ -52,6 +52,8 @@ std::vector<listing_case> listing_cases() {
         // The search may reach into the line end that closes the last line.
         {"the_last_line_ends_with_a_line_end_too", u"a.jpg\r\nb.jpg", u"jpg\r\n", 0, 0, u"a.jpg\r\nb.jpg\r\n",
          2},
+        // A lone LF as search string finds only line ends, which are no tokens.
+        {"a_line_feed_alone_lists_nothing", u"a.jpg\r\nb", u"\n", 1, 1, u"", 0},
     };
 }
 
