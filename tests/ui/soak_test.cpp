@@ -13,13 +13,16 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDropEvent>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QUrl>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -205,8 +208,43 @@ class soak : public ui_fixture {
             answer_save_dialog();
         if (rnd.chance(15))
             queue_click();
+        // The open, save and find buttons have keys of their own.
+        const bool keyed = button == fm->Command3 || button == fm->Command4 || button == fm->Command9;
+        if (keyed && rnd.chance(30)) {
+            // Keys reach the active window: the user comes back to the main window first.
+            fm->activateWindow();
+            settle();
+        }
+        if (keyed && QApplication::activeWindow() == fm.get() && rnd.chance(30)) {
+            const QKeyCombination key = button == fm->Command3   ? Qt::CTRL | Qt::Key_O
+                                        : button == fm->Command4 ? Qt::CTRL | Qt::Key_S
+                                                                 : QKeyCombination(Qt::Key_F3);
+            log("press the key of " + button->objectName().toStdString());
+            QTest::keyClick(fm->Text7, key.key(), key.keyboardModifiers());
+            return;
+        }
         log("click " + button->objectName().toStdString());
         QTest::mouseClick(button, Qt::LeftButton);
+    }
+
+    // Drags a written file or a text onto the list box and drops it there.
+    void drop() {
+        QMimeData data;
+        if (rnd.chance(50)) {
+            const QString path = new_path("txt");
+            log("drop a file: " + rnd.write_file(path));
+            data.setUrls({QUrl::fromLocalFile(path)});
+        } else {
+            const QString text = rnd.chance(20) ? rnd.text_of_length(65536 + rnd.below(5000)) : rnd.text(20);
+            log("drop a text: " + printable(text));
+            data.setText(text);
+        }
+        const QPoint at(rnd.below(200), rnd.below(100));
+        const Qt::DropActions actions = rnd.chance(80) ? Qt::CopyAction | Qt::MoveAction : Qt::MoveAction;
+        QDragEnterEvent enter(at, actions, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(fm->Text7->viewport(), &enter);
+        QDropEvent dropped(QPointF(at), actions, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(fm->Text7->viewport(), &dropped);
     }
 
     void click_any_button() { click(any_button(enabled_buttons())); }
@@ -418,8 +456,10 @@ class soak : public ui_fixture {
             change_window();
         else if (roll < 79)
             change_options();
-        else if (roll < 85)
+        else if (roll < 83)
             click(fm->Command3);
+        else if (roll < 85)
+            drop();
         else if (roll < 88)
             click(fm->Command4);
         else if (roll < 95)
