@@ -8,6 +8,7 @@
 #include <QString>
 #include <QStringList>
 #include <cstdint>
+#include <cstdio>
 #include <random>
 #include <string>
 

@@ -24,11 +24,10 @@
 #include <QRegularExpression>
 #include <QUrl>
 #include <chrono>
-#include <cstdio>
 #include <cstdlib>
 #include <deque>
-#include <functional>
 #include <iostream>
+#include <map>
 #include <random>
 #include <string>
 
