@@ -2,6 +2,8 @@
 // the control's name, the tool tip says what it does.
 #pragma once
 
+#include <QComboBox>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QString>
 
@@ -13,6 +15,19 @@ inline QPushButton* text_button(QWidget* parent, const char* name, const QString
     b->setObjectName(QString::fromLatin1(name));
     b->setToolTip(tip);
     return b;
+}
+
+// Puts a text into an input field shown from its start, as a text box shows a text it
+// is given: Qt would leave the cursor after the last character and the field scrolled
+// to the text's end.
+inline void set_field_text(QLineEdit* field, const QString& text) {
+    field->setText(text);
+    field->setCursorPosition(0);
+}
+
+inline void set_field_text(QComboBox* combo, const QString& text) {
+    combo->setEditText(text);
+    combo->lineEdit()->setCursorPosition(0);
 }
 
 } // namespace tolvin

@@ -1,6 +1,8 @@
 // The main window's life: start-up, activation, the start-up timer and closing.
 #include "ui/tolvin_fm.hpp"
 
+#include "ui/controls.hpp"
+
 #include "settings/settings_store.hpp"
 #include "ui/list_fm.hpp"
 #include "ui/option_fm.hpp"
@@ -77,13 +79,13 @@ void TOLVIN_fm::Form_Load() {
     set_window_state(this, settings.main_windowstate);
     Combo1->setCurrentText(QStringLiteral("最後"));
     Combo2->setCurrentText(QStringLiteral("最後"));
-    Combo3->setEditText(settings.bk_cmb3);
-    Text1->setText(settings.bk_txt1);
-    Text2->setText(settings.bk_txt2);
-    Text3->setText(settings.bk_txt3);
-    Text4->setText(settings.bk_txt4);
-    Text5->setText(settings.bk_txt5);
-    Text6->setText(settings.bk_txt6);
+    set_field_text(Combo3, settings.bk_cmb3);
+    set_field_text(Text1, settings.bk_txt1);
+    set_field_text(Text2, settings.bk_txt2);
+    set_field_text(Text3, settings.bk_txt3);
+    set_field_text(Text4, settings.bk_txt4);
+    set_field_text(Text5, settings.bk_txt5);
+    set_field_text(Text6, settings.bk_txt6);
     Command16->setToolTip(Label7->toolTip());
     if (settings.first_flag != 0 && settings.help_comment_flag == 1)
         text7_box.set_text(help_text());

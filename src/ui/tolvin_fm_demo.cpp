@@ -3,6 +3,8 @@
 // own texts back.
 #include "ui/tolvin_fm.hpp"
 
+#include "ui/controls.hpp"
+
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -55,15 +57,15 @@ void TOLVIN_fm::Command10_Click() {
     }
     demo_flag = 1;
     text7_box.set_text(demo_list());
-    Text1->setText(demo_host_part);
-    Text2->setText(demo_other_host);
-    Text3->setText(demo_base_address() + QStringLiteral("image/image1_"));
-    Text4->setText(QStringLiteral("000"));
-    Text5->setText(QStringLiteral("17"));
-    Text6->setText(QStringLiteral(".jpg"));
+    set_field_text(Text1, demo_host_part);
+    set_field_text(Text2, demo_other_host);
+    set_field_text(Text3, demo_base_address() + QStringLiteral("image/image1_"));
+    set_field_text(Text4, QStringLiteral("000"));
+    set_field_text(Text5, QStringLiteral("17"));
+    set_field_text(Text6, QStringLiteral(".jpg"));
     Combo1->setCurrentText(QStringLiteral("最後"));
     Combo2->setCurrentText(QStringLiteral("最後"));
-    Combo3->setEditText(demo_directory + QStringLiteral("/image/"));
+    set_field_text(Combo3, demo_directory + QStringLiteral("/image/"));
     Command11->setVisible(true);
     demo_url_flag = 0;
     Text7->setFocus();
@@ -71,16 +73,16 @@ void TOLVIN_fm::Command10_Click() {
 
 void TOLVIN_fm::Command11_Click() {
     Command11->setVisible(false);
-    Text1->setText(demo_backup[0]);
-    Text2->setText(demo_backup[1]);
-    Text3->setText(demo_backup[2]);
-    Text4->setText(demo_backup[3]);
-    Text5->setText(demo_backup[4]);
-    Text6->setText(demo_backup[5]);
+    set_field_text(Text1, demo_backup[0]);
+    set_field_text(Text2, demo_backup[1]);
+    set_field_text(Text3, demo_backup[2]);
+    set_field_text(Text4, demo_backup[3]);
+    set_field_text(Text5, demo_backup[4]);
+    set_field_text(Text6, demo_backup[5]);
     text7_box.set_text(demo_backup[6]);
     Combo1->setCurrentText(demo_backup[7]);
     Combo2->setCurrentText(demo_backup[8]);
-    Combo3->setEditText(demo_backup[9]);
+    set_field_text(Combo3, demo_backup[9]);
     demo_flag = 0;
 }
 

@@ -49,6 +49,7 @@ TEST_F(demonstration, ending_it_puts_back_the_texts_from_before_its_first_showin
             EXPECT_EQ(w.text7_box.text(), TOLVIN_fm::demo_list());
             EXPECT_TRUE(w.Command11->isVisible());
             EXPECT_TRUE(w.Text7->hasFocus());
+            EXPECT_TRUE(shown_from_start(w));
             // Edits during the demonstration are dropped at its end.
             w.text7_box.set_text(QStringLiteral("edited"));
             w.Text1->setText(QStringLiteral("edited"));
@@ -56,6 +57,7 @@ TEST_F(demonstration, ending_it_puts_back_the_texts_from_before_its_first_showin
         }
         QTest::mouseClick(w.Command11, Qt::LeftButton);
         EXPECT_EQ(user_texts(w), before);
+        EXPECT_TRUE(shown_from_start(w));
         EXPECT_EQ(w.demo_flag, 0);
         EXPECT_FALSE(w.Command11->isVisible());
     }

@@ -70,6 +70,7 @@ TEST_F(main_window, later_start_restores_fields_and_help_text_follows_its_switch
     EXPECT_EQ(w.Combo3->currentText(), QStringLiteral("jpg"));
     EXPECT_EQ(w.Text4->text(), QStringLiteral("000"));
     EXPECT_EQ(w.Text6->text(), QStringLiteral("d"));
+    EXPECT_TRUE(shown_from_start(w));
     EXPECT_EQ(w.text7_box.text(), TOLVIN_fm::help_text());
     EXPECT_TRUE(w.text7_box.text().startsWith(QStringLiteral("\r\n1. 右上の[？]ボタンで")));
     EXPECT_FALSE(w.text7_box.text().endsWith(QStringLiteral("\r\n")));

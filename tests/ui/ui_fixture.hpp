@@ -7,6 +7,8 @@
 #include "ui/tolvin_fm.hpp"
 
 #include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -19,6 +21,14 @@
 // Readable failure output for texts.
 inline void PrintTo(const QString& s, std::ostream* os) {
     *os << '"' << s.toStdString() << '"';
+}
+
+// True when every input field of the main window shows its text from the start.
+inline bool shown_from_start(tolvin::TOLVIN_fm& w) {
+    for (QLineEdit* f : {w.Text1, w.Text2, w.Text3, w.Text4, w.Text5, w.Text6, w.Combo3->lineEdit()})
+        if (f->cursorPosition() != 0)
+            return false;
+    return true;
 }
 
 class ui_fixture : public ::testing::Test {
