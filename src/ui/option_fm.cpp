@@ -6,6 +6,7 @@
 #include "ui/platform_services.hpp"
 #include "ui/tolvin_fm.hpp"
 #include "ui/twips.hpp"
+#include "ui/window_roles.hpp"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -66,6 +67,7 @@ QString option_fm::home_page_address() {
 
 void option_fm::build_controls() {
     Frame1 = frame(this, "Frame1", QString());
+    Frame1->setAccessibleName(QStringLiteral("設定")); // it has no caption to be read by
     place_control(Frame1, 0, -45, 2865, 2220);
     Command3 = text_button(Frame1, "Command3", QStringLiteral("標準設定"),
                            QStringLiteral("標準の設定に戻すことができます"));
@@ -85,7 +87,7 @@ void option_fm::build_controls() {
                       QStringLiteral("htm"), QStringLiteral("cgi")});
     Combo1->setToolTip(
         QStringLiteral("保存時の、ファイル拡張子を 選択できます また、任意の拡張子を入力することもできます"));
-    Combo1->setAccessibleName(QStringLiteral("保存時の拡張子"));
+    name_combo_box(Combo1, QStringLiteral("保存時の拡張子"));
     place_control(Combo1, 1650, 210, 1005, 300);
     Label2->setBuddy(Combo1);
     Line2 = new QFrame(Frame2);
@@ -114,6 +116,7 @@ void option_fm::build_controls() {
     Command21->setIcon(home_page_icon());
     Command21->setIconSize(QSize(to_px(540), to_px(270)));
     place_control(Command21, 2070, 135, 735, 360);
+    Label1->setBuddy(Command21);
 
     Command1 =
         text_button(this, "Command1", QStringLiteral("OK"), QStringLiteral("現在の設定を有効にします"));
@@ -134,7 +137,7 @@ void option_fm::set_tab_order() {
 void option_fm::Form_Load() {
     const settings_record& s = owner_.settings;
     Check2->setChecked(s.save_type_flag != 0);
-    Combo1->setEditText(s.save_type_str);
+    set_field_text(Combo1, s.save_type_str);
     Check1->setChecked(s.comment_flag == 1);
     Check3->setChecked(s.help_comment_flag == 1);
 }

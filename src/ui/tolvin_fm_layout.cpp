@@ -7,6 +7,7 @@
 #include "ui/icons.hpp"
 #include "ui/list_fm.hpp"
 #include "ui/twips.hpp"
+#include "ui/window_roles.hpp"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -17,6 +18,7 @@
 #include <QTimer>
 #include <algorithm>
 #include <limits>
+#include <utility>
 
 namespace tolvin {
 
@@ -70,7 +72,7 @@ QComboBox* position_combo(QWidget* parent, const char* name, const QString& tip,
     c->setObjectName(QString::fromLatin1(name));
     c->addItems({QStringLiteral("最後"), QStringLiteral("先頭")});
     c->setToolTip(tip);
-    c->setAccessibleName(short_name);
+    name_combo_box(c, short_name);
     place_control(c, left, top, 900, field_h);
     return c;
 }
@@ -91,8 +93,7 @@ void TOLVIN_fm::build_controls() {
     resize(to_px(7725), to_px(5460));
 
     // File strip.
-    Picture2 = new QFrame(this);
-    Picture2->setObjectName(QStringLiteral("Picture2"));
+    Picture2 = new button_strip(this, "Picture2", QStringLiteral("ファイル操作"));
     place_control(Picture2, 0, 0, 1275, 420);
     Command3 = image_button(Picture2, "Command3", tool_picture::open,
                             QStringLiteral("保存しておいたソースファイルを開きます"), QStringLiteral("開く"));
@@ -107,8 +108,7 @@ void TOLVIN_fm::build_controls() {
     Command8->setEnabled(false);
 
     // Search strip.
-    Picture1 = new QFrame(this);
-    Picture1->setObjectName(QStringLiteral("Picture1"));
+    Picture1 = new button_strip(this, "Picture1", QStringLiteral("検索操作"));
     place_control(Picture1, 1335, 0, 4695, 420);
     Command1 = text_button(Picture1, "Command1", QStringLiteral(">>"),
                            QStringLiteral("選択範囲の文字を検索文字にします"));
@@ -123,7 +123,12 @@ void TOLVIN_fm::build_controls() {
                       QStringLiteral("png"), QStringLiteral("htm"), QStringLiteral("txt")});
     Combo3->setEditText(QStringLiteral("http://"));
     Combo3->setToolTip(QStringLiteral("検索する文字を指定します (任意の文字も入力できます)"));
-    Combo3->setAccessibleName(QStringLiteral("検索する文字"));
+    name_combo_box(Combo3, QStringLiteral("検索する文字"));
+    // No text stands next to the search box; a screen reader reads it by this label.
+    auto* combo3_label = new QLabel(QStringLiteral("検索する文字"), Picture1);
+    combo3_label->setObjectName(QStringLiteral("Combo3_label"));
+    combo3_label->setBuddy(Combo3);
+    combo3_label->hide();
     place_control(Combo3, 435, 45, 1455, 330);
     Command9 = image_button(Picture1, "Command9", tool_picture::find, QStringLiteral("文字を検索します"),
                             QStringLiteral("検索"));
@@ -163,16 +168,18 @@ void TOLVIN_fm::build_controls() {
         QStringLiteral("4種類の自動編集ができます。（コピーと貼り付けをうまく使って編集してください）"),
         Frame6);
     Frame2->setObjectName(QStringLiteral("Frame2"));
+    Frame2->setAccessibleName(Frame2->title()); // else Qt names it by its frame's title
     place_control(Frame2, 45, 2700, 6705, 2295);
     build_edit_rows();
 
     Frame3 = new QGroupBox(QStringLiteral("やり直し"), Frame6);
     Frame3->setObjectName(QStringLiteral("Frame3"));
+    Frame3->setAccessibleName(Frame3->title());
     place_control(Frame3, 6780, 2700, 885, 2025);
     Command6 = image_button(Frame3, "Command6", tool_picture::undo, QStringLiteral("元に戻します"),
                             QStringLiteral("元に戻す"));
     Command7 = image_button(Frame3, "Command7", tool_picture::redo, QStringLiteral("やり直します"),
-                            QStringLiteral("やり直し"));
+                            QStringLiteral("やり直す"));
     Command18 = image_button(Frame3, "Command18", tool_picture::options,
                              QStringLiteral("オプションの設定ができます"), QStringLiteral("オプション"));
     Command20 =
@@ -260,6 +267,15 @@ void TOLVIN_fm::build_edit_rows() {
         QStringLiteral("この機能は、少ない文字列の入力で効率よくリストを作成することができます！"
                        "詳しくは、デモや説明を参照して下さい"));
     Command16 = run_button(f, "Command16", QString(), row4 + 90);
+
+    // A screen reader reads each control with the text before it in its row, and each
+    // "実行" with the words that end its row, which tell the four apart.
+    const std::pair<QLabel*, QWidget*> read_with[] = {
+        {Label1, Text1},   {Label2, Text2},  {Label3, Command5},   {Label4, Text3},
+        {Label5, Combo1},  {Label8, Text4},  {Label9, Text5},      {Label10, Command2},
+        {Label11, Combo2}, {Label12, Text6}, {Label13, Command12}, {Label7, Command16}};
+    for (const auto& [l, control] : read_with)
+        l->setBuddy(control);
 }
 
 void TOLVIN_fm::move_window(std::int32_t l, std::int32_t t, std::int32_t w, std::int32_t h) {

@@ -3,21 +3,33 @@
 #include "ui/list_fm.hpp"
 #include "ui/tolvin_fm.hpp"
 
+#include <QAbstractItemView>
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QComboBox>
+#include <QLineEdit>
 
 namespace tolvin {
 
 namespace {
 
-// Qt asks each factory for every class of an object, most derived first; the answer
-// for the two window classes keeps Qt's widget behaviour with the window role.
+// Qt asks each factory for every class of an object, most derived first; the answers
+// keep Qt's widget behaviour with another role.
 QAccessibleInterface* window_role_factory(const QString& class_name, QObject* object) {
     if (!object || !object->isWidgetType())
         return nullptr;
+    auto* widget = static_cast<QWidget*>(object);
     if (class_name == QLatin1String(TOLVIN_fm::staticMetaObject.className()) ||
         class_name == QLatin1String(list_fm::staticMetaObject.className()))
-        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
+        return new QAccessibleWidget(widget, QAccessible::Window);
+    // Only a frame that is nothing more: Qt's own frame classes have their own answers.
+    if (class_name != QLatin1String("QFrame") || object->metaObject() != &QFrame::staticMetaObject)
+        return nullptr;
+    if (dynamic_cast<button_strip*>(widget) != nullptr)
+        return new QAccessibleWidget(widget, QAccessible::ToolBar);
+    const QFrame::Shape shape = static_cast<QFrame*>(widget)->frameShape();
+    if (shape == QFrame::HLine || shape == QFrame::VLine)
+        return new QAccessibleWidget(widget, QAccessible::Separator);
     return nullptr;
 }
 
@@ -29,6 +41,19 @@ void install_window_roles() {
         return true;
     }();
     (void)installed;
+}
+
+button_strip::button_strip(QWidget* parent, const char* name, const QString& accessible_name)
+    : QFrame(parent) {
+    setObjectName(QString::fromLatin1(name));
+    setAccessibleName(accessible_name);
+}
+
+void name_combo_box(QComboBox* combo, const QString& name) {
+    combo->setAccessibleName(name);
+    if (QLineEdit* edit = combo->lineEdit())
+        edit->setAccessibleName(name);
+    combo->view()->setAccessibleName(name + QStringLiteral("の一覧"));
 }
 
 } // namespace tolvin

@@ -22,28 +22,46 @@ namespace {
 
 using access_test = ui_fixture;
 
-// The window's role and name, and every control in it named, with its tool tip as
-// description; the program's own windows give every control a tool tip.
+// What a screen reader reads for an object: its name and the texts that label it.
+QString reading(QAccessibleInterface* c) {
+    QString r = c->text(QAccessible::Name);
+    for (const auto& [label, relation] : c->relations(QAccessible::Label))
+        r += QLatin1Char('|') + label->text(QAccessible::Name);
+    return r;
+}
+
+// The window's role and name; every control and group in it read in a way of its own,
+// every control named (a combo box, which Qt names by its value, by a label tied to
+// it), with its tool tip as description; the program's own windows give every control
+// a tool tip. Nothing inside has a role the desktop takes for a top-level window.
 void check_window(QWidget* window, QAccessible::Role role, bool own) {
     QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(window);
     EXPECT_EQ(iface->role(), role) << window->objectName().toStdString();
     EXPECT_EQ(iface->text(QAccessible::Name), window->windowTitle());
     const std::set<QAccessible::Role> controls{QAccessible::PushButton, QAccessible::EditableText,
                                                QAccessible::ComboBox, QAccessible::CheckBox};
+    std::set<QString> readings;
     std::vector<QAccessibleInterface*> pending{iface};
     while (!pending.empty()) {
         QAccessibleInterface* node = pending.back();
         pending.pop_back();
         for (int i = 0; i < node->childCount(); ++i) {
             QAccessibleInterface* c = node->child(i);
+            const std::string name = c->object()->objectName().toStdString();
+            EXPECT_TRUE(c->role() != QAccessible::Border && c->role() != QAccessible::Window) << name;
+            if (c->role() == QAccessible::Grouping || controls.contains(c->role())) {
+                EXPECT_TRUE(readings.insert(reading(c)).second) << name << " reads as another";
+            }
             if (!controls.contains(c->role())) {
                 pending.push_back(c); // a frame or a label: look inside
                 continue;
             }
             const QString tip = static_cast<QWidget*>(c->object())->toolTip();
-            EXPECT_TRUE(!c->text(QAccessible::Name).isEmpty() && c->text(QAccessible::Description) == tip &&
-                        (!own || !tip.isEmpty()))
-                << c->object()->objectName().toStdString();
+            const bool named = c->role() == QAccessible::ComboBox
+                                   ? !c->relations(QAccessible::Label).isEmpty()
+                                   : !c->text(QAccessible::Name).isEmpty();
+            EXPECT_TRUE(named && c->text(QAccessible::Description) == tip && (!own || !tip.isEmpty()))
+                << name;
         }
     }
 }
