@@ -108,7 +108,13 @@ void qt_platform_services::show_in_text_editor(const QString& path) {
 }
 
 void qt_platform_services::open_url(QWidget*, const QString& address) {
-    QDesktopServices::openUrl(QUrl(address));
+    // The desktop's handler for the address's scheme, as GIO knows it; Qt's own way
+    // goes through xdg-open, which a desktop need not have. The outcome is not reported.
+    GError* error = nullptr;
+    const bool opened = g_app_info_launch_default_for_uri(address.toUtf8().constData(), nullptr, &error);
+    g_clear_error(&error);
+    if (!opened)
+        QDesktopServices::openUrl(QUrl(address));
 }
 
 void qt_platform_services::run_modal(QDialog& window) {
