@@ -39,5 +39,15 @@ fi
 [ -s "$work/installed" ] || fail "nothing was installed"
 grep -qv '^/usr/' "$work/packaged" && fail "files outside /usr: $(grep -v '^/usr/' "$work/packaged")"
 
+# The copyright in Debian's machine-readable format, under the licence the metainfo names.
+dpkg-deb --fsys-tarfile "$deb" | tar -xO ./usr/share/doc/tolvin/copyright >"$work/copyright" 2>/dev/null ||
+    fail "no /usr/share/doc/tolvin/copyright"
+head -1 "$work/copyright" | grep -qx 'Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' ||
+    fail "the copyright is not in the machine-readable format"
+project_license=$(sed -n 's|.*<project_license>\(.*\)</project_license>.*|\1|p' "$stage"/usr/share/metainfo/*.xml)
+licences=$(sed -n 's/^License: *//p' "$work/copyright" | sort -u)
+[ -n "$project_license" ] && [ "$licences" = "$project_license" ] ||
+    fail "the copyright's licences '$licences' are not the metainfo's '$project_license'"
+
 [ "$failures" -eq 0 ] || exit 1
 echo "1 passed, 0 failed"

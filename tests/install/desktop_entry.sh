@@ -44,6 +44,10 @@ done
 grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" ||
     fail "the metainfo does not launch $id.desktop"
 grep -q '<screenshot' "$metainfo" || fail "the metainfo has no screenshot"
+# The programs it provides are exactly those installed.
+provided=$(sed -n 's|.*<binary>\(.*\)</binary>.*|\1|p' "$metainfo" | sort)
+[ "$provided" = "$(ls "$usr/bin" | sort)" ] ||
+    fail "the metainfo provides '$(echo $provided)', bin holds '$(ls "$usr/bin" | tr '\n' ' ')'"
 
 [ "$failures" -eq 0 ] || exit 1
 echo "1 passed, 0 failed"
