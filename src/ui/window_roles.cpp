@@ -13,6 +13,15 @@ namespace tolvin {
 
 namespace {
 
+// A line between controls: nothing to read. Qt would name it by the frame around it.
+class separator_access : public QAccessibleWidget {
+  public:
+    explicit separator_access(QWidget* line) : QAccessibleWidget(line, QAccessible::Separator) {}
+    QString text(QAccessible::Text t) const override {
+        return t == QAccessible::Name ? QString() : QAccessibleWidget::text(t);
+    }
+};
+
 // Qt asks each factory for every class of an object, most derived first; the answers
 // keep Qt's widget behaviour with another role.
 QAccessibleInterface* window_role_factory(const QString& class_name, QObject* object) {
@@ -29,7 +38,7 @@ QAccessibleInterface* window_role_factory(const QString& class_name, QObject* ob
         return new QAccessibleWidget(widget, QAccessible::ToolBar);
     const QFrame::Shape shape = static_cast<QFrame*>(widget)->frameShape();
     if (shape == QFrame::HLine || shape == QFrame::VLine)
-        return new QAccessibleWidget(widget, QAccessible::Separator);
+        return new separator_access(widget);
     return nullptr;
 }
 
