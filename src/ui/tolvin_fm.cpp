@@ -1,9 +1,8 @@
 // The main window's life: start-up, activation, the start-up timer and closing.
 #include "ui/tolvin_fm.hpp"
 
-#include "ui/controls.hpp"
-
 #include "settings/settings_store.hpp"
+#include "ui/controls.hpp"
 #include "ui/list_fm.hpp"
 #include "ui/option_fm.hpp"
 #include "ui/platform_services.hpp"

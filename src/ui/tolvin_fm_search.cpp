@@ -6,6 +6,7 @@
 
 #include "generators/search_list.hpp"
 #include "ui/busy_scope.hpp"
+#include "ui/controls.hpp"
 #include "ui/platform_services.hpp"
 
 #include <QComboBox>
@@ -49,7 +50,7 @@ void TOLVIN_fm::Command1_Click() {
         return;
     }
     // Line ends and all: the combo box's line edit keeps them, only showing them as spaces.
-    Combo3->setEditText(text7_box.sel_text());
+    set_field_text(Combo3, text7_box.sel_text());
 }
 
 void TOLVIN_fm::Command9_Click() {

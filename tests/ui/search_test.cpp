@@ -77,6 +77,7 @@ TEST_F(search, the_selection_becomes_the_search_string_line_ends_included) {
     w.text7_box.set_selection(2, 6);
     QTest::mouseClick(w.Command1, Qt::LeftButton);
     EXPECT_EQ(w.Combo3->currentText(), QStringLiteral("jpg\r\nb"));
+    EXPECT_TRUE(shown_from_start(w));
     // List-up and find take it exactly as it was selected.
     QTest::mouseClick(w.Command13, Qt::LeftButton);
     EXPECT_EQ(w.result_window().text1_box.text(), QStringLiteral("a.jpg\r\n"));
