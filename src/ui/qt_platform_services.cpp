@@ -3,9 +3,9 @@
 #include "files/file_filters.hpp"
 
 #include <QDesktopServices>
+#include <QDialog>
 #include <QFile>
 #include <QFileDialog>
-#include <QDialog>
 #include <QMessageBox>
 #include <QUrl>
 #include <cstdio>
