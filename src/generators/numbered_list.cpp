@@ -181,11 +181,12 @@ std::u16string numbered_list(std::u16string_view common, std::u16string_view fir
     const decimal_number last_read = read_decimal(last_text);
     const bool down = compare_numbers(first_read, last_read) > 0;
     // The width comes from the smaller number's text, every character counting, less
-    // its minus sign. A line wider than the limit ends the block at once, so a wider
-    // width changes nothing but the work.
+    // its minus sign. A line wider than the limit ends the block at once, so a width
+    // past limit + 1 (not wrapping to 0) changes nothing but the work.
     const std::u16string_view width_text = down ? last_text : first_text;
     const bool width_negative = down ? last_read.negative : first_read.negative;
-    const std::size_t width = std::min(width_text.size() - (width_negative ? 1 : 0), limit + 1);
+    const std::size_t width =
+        std::min(width_text.size() - (width_negative ? 1 : 0), std::max(limit, limit + 1));
 
     // Counting down is counting up from -first to -last with every number written with
     // the other sign: rounding a half away from zero is the same either way.
