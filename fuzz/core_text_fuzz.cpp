@@ -9,6 +9,7 @@
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 
@@ -83,6 +84,16 @@ void check_numbers(const std::u16string& text, const std::uint8_t* data, std::si
             require(!(value > -2147483648.5 && value < 2147483647.5));
         }
     }
+    // The exact reading is the same number: the double nearest to it, and its sign.
+    const tolvin::decimal_number exact = tolvin::read_decimal(text);
+    const std::string digits = (exact.whole.empty() ? "0" : exact.whole) + "." + exact.fraction + "0";
+    const double nearest = std::strtod(digits.c_str(), nullptr);
+    const double value = tolvin::read_number(text);
+    // (A number too small for a double reads 0.)
+    require(std::fabs(value) == nearest || (value == 0 && nearest < 2.3e-308));
+    require(exact.negative == (value < 0) || (exact.negative && value == 0));
+    require(exact.whole.find_first_not_of("0123456789") == std::string::npos && exact.whole[0] != '0');
+    require(exact.fraction.empty() || exact.fraction.back() != '0');
     if (size >= 9) {
         std::int64_t n = 0;
         std::memcpy(&n, data, sizeof n);

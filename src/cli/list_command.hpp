@@ -3,7 +3,7 @@
 #pragma once
 
 #include <QByteArray>
-#include <QStringList>
+#include <QList>
 
 namespace tolvin {
 
@@ -22,8 +22,9 @@ struct list_command_result {
     QByteArray err; // UTF-8, lines ended by LF
 };
 
-// Runs one command line; `arguments` leave out the program's name. The list is read
+// Runs one command line; `arguments` are the bytes the program was given, without its
+// name. Texts must be UTF-8; FILE is opened by its bytes as given. The list is read
 // from FILE, or from `input_fd` when FILE is absent or "-".
-list_command_result run_list_command(const QStringList& arguments, int input_fd);
+list_command_result run_list_command(const QList<QByteArray>& arguments, int input_fd);
 
 } // namespace tolvin

@@ -1,7 +1,8 @@
 // tolvin-list: makes a list from the command line, for scripts and pipes.
 #include "cli/list_command.hpp"
 
-#include <QString>
+#include <QByteArray>
+#include <QList>
 #include <cerrno>
 #include <cstring>
 #include <unistd.h>
@@ -25,10 +26,11 @@ bool write_all(int fd, const QByteArray& bytes) {
 } // namespace
 
 int main(int argc, char** argv) {
-    // Arguments are UTF-8 whatever the locale says.
-    QStringList arguments;
+    // The bytes as given: texts are read as UTF-8 whatever the locale says, file names
+    // go to the system unchanged.
+    QList<QByteArray> arguments;
     for (int i = 1; i < argc; ++i)
-        arguments.append(QString::fromUtf8(argv[i]));
+        arguments.append(QByteArray(argv[i]));
     const tolvin::list_command_result result = tolvin::run_list_command(arguments, STDIN_FILENO);
     // A list that did not reach its reader is no success (a full disk, a closed pipe
     // when SIGPIPE is ignored).

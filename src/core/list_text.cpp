@@ -109,9 +109,17 @@ bool box_can_keep(std::u16string_view text) {
     return true;
 }
 
+std::optional<std::u16string> limited_text(std::u16string_view text) {
+    std::u16string limited = to_crlf(text);
+    if (!fits_list_limit(limited.size())) {
+        return std::nullopt;
+    }
+    return limited;
+}
+
 std::optional<std::u16string> stored_text(std::u16string_view text) {
-    std::u16string stored = to_crlf(text);
-    if (!fits_list_limit(stored.size()) || !box_can_keep(stored)) {
+    std::optional<std::u16string> stored = limited_text(text);
+    if (stored && !box_can_keep(*stored)) {
         return std::nullopt;
     }
     return stored;

@@ -40,9 +40,12 @@ std::u16string to_crlf(std::u16string_view text);
 // own markers and turns them into line breaks, so no text box keeps such a text.
 bool box_can_keep(std::u16string_view text);
 
-// What a guarded store puts into a text box: the text with its line breaks brought to
-// CR LF. Empty when the box refuses it, past the list limit or not to be kept (above);
-// the windows then show the capacity message and the command line says the same.
+// The text with its line breaks brought to CR LF, or empty when that is past the list
+// limit. The command line takes its lists and results so.
+std::optional<std::u16string> limited_text(std::u16string_view text);
+
+// What a guarded store puts into a text box: limited_text, and empty too when the box
+// cannot keep it (above); the windows then refuse the text with a message.
 std::optional<std::u16string> stored_text(std::u16string_view text);
 
 // The capacity message: title and six-line text. Mode 0 speaks of "編集",

@@ -18,6 +18,71 @@ constexpr bool is_digit(char16_t c) {
     return c >= u'0' && c <= u'9';
 }
 
+// Where a number text's number ends, with what one pass learns on the way: its sign,
+// and its value directly when it is a whole number of at most 18 significant digits.
+struct number_scan {
+    std::size_t end = 0;
+    bool negative = false;
+    bool seen_digit = false;
+    bool nonzero_fraction = false;
+    int integer_digits = 0; // significant ones, leading zeros not counted
+    std::int64_t whole = 0;
+};
+
+number_scan scan_number(std::u16string_view text, bool skip_full_width_space) {
+    number_scan scan;
+    bool seen_sign = false;
+    bool seen_point = false;
+    for (; scan.end < text.size(); ++scan.end) {
+        const char16_t c = text[scan.end];
+        if (is_number_blank(c, skip_full_width_space)) {
+            continue;
+        }
+        if (is_digit(c)) {
+            if (seen_point) {
+                scan.nonzero_fraction = scan.nonzero_fraction || c != u'0';
+            } else if (scan.integer_digits > 0 || c != u'0') {
+                if (++scan.integer_digits <= 18) {
+                    scan.whole = scan.whole * 10 + (c - u'0');
+                }
+            }
+            scan.seen_digit = true;
+            seen_sign = true; // a sign may only come first
+        } else if (c == u'.' && !seen_point) {
+            seen_point = true;
+            seen_sign = true;
+        } else if ((c == u'-' || c == u'+') && !seen_sign) {
+            scan.negative = c == u'-';
+            seen_sign = true;
+        } else {
+            break;
+        }
+    }
+    return scan;
+}
+
+// The digits of the scanned number, in ASCII.
+decimal_number gather_digits(std::u16string_view number, bool negative) {
+    decimal_number out;
+    bool point = false;
+    for (const char16_t c : number) {
+        if (c == u'.') {
+            point = true;
+        } else if (is_digit(c)) {
+            if (point) {
+                out.fraction.push_back(static_cast<char>(c));
+            } else if (!out.whole.empty() || c != u'0') {
+                out.whole.push_back(static_cast<char>(c));
+            }
+        }
+    }
+    while (!out.fraction.empty() && out.fraction.back() == '0') {
+        out.fraction.pop_back();
+    }
+    out.negative = negative && !(out.whole.empty() && out.fraction.empty());
+    return out;
+}
+
 } // namespace
 
 double read_number(std::u16string_view text) {
@@ -25,64 +90,23 @@ double read_number(std::u16string_view text) {
 }
 
 double read_number(std::u16string_view text, bool skip_full_width_space) {
-    // One pass finds where the number ends and reads it directly when it is a whole
-    // number of at most 18 significant digits, exact in 64 bits.
-    bool negative = false;
-    bool seen_sign = false;
-    bool seen_point = false;
-    bool seen_digit = false;
-    bool nonzero_fraction = false;
-    int integer_digits = 0; // significant ones, leading zeros not counted
-    std::int64_t whole = 0;
-    std::size_t end = 0;
-    for (; end < text.size(); ++end) {
-        const char16_t c = text[end];
-        if (is_number_blank(c, skip_full_width_space)) {
-            continue;
-        }
-        if (is_digit(c)) {
-            if (seen_point) {
-                nonzero_fraction = nonzero_fraction || c != u'0';
-            } else if (integer_digits > 0 || c != u'0') {
-                if (++integer_digits <= 18) {
-                    whole = whole * 10 + (c - u'0');
-                }
-            }
-            seen_digit = true;
-            seen_sign = true; // a sign may only come first
-        } else if (c == u'.' && !seen_point) {
-            seen_point = true;
-            seen_sign = true;
-        } else if ((c == u'-' || c == u'+') && !seen_sign) {
-            negative = c == u'-';
-            seen_sign = true;
-        } else {
-            break;
-        }
-    }
-    if (!seen_digit) {
+    const number_scan scan = scan_number(text, skip_full_width_space);
+    if (!scan.seen_digit) {
         return 0.0;
     }
-    if (!nonzero_fraction && integer_digits <= 18) {
+    if (!scan.nonzero_fraction && scan.integer_digits <= 18) {
         // The conversion of a 64-bit integer to double rounds correctly.
-        const double value = static_cast<double>(whole);
-        return negative ? -value : value;
+        const double value = static_cast<double>(scan.whole);
+        return scan.negative ? -value : value;
     }
 
-    // Otherwise the digits are gathered into ASCII for from_chars, which rounds
-    // correctly however many digits there are.
-    std::string number;
-    bool point_written = false;
-    for (const char16_t c : text.substr(0, end)) {
-        if (is_digit(c)) {
-            if (!point_written && number.empty() && c == u'0') {
-                continue; // a leading zero of the integer part
-            }
-            number.push_back(static_cast<char>(c));
-        } else if (c == u'.') {
-            number.append(number.empty() ? "0." : ".");
-            point_written = true;
-        }
+    // Otherwise the digits go to from_chars, which rounds correctly however many
+    // digits there are.
+    const decimal_number digits = gather_digits(text.substr(0, scan.end), false);
+    std::string number = digits.whole.empty() ? std::string("0") : digits.whole;
+    if (!digits.fraction.empty()) {
+        number += '.';
+        number += digits.fraction;
     }
     double value = 0.0;
     const char* first = number.data();
@@ -90,11 +114,16 @@ double read_number(std::u16string_view text, bool skip_full_width_space) {
     const auto [parsed_end, error] = std::from_chars(first, last, value, std::chars_format::fixed);
     if (error == std::errc::result_out_of_range) {
         // Too large for a double (an integer part of hundreds of digits), or too small.
-        value = integer_digits > 0 ? std::numeric_limits<double>::infinity() : 0.0;
+        value = scan.integer_digits > 0 ? std::numeric_limits<double>::infinity() : 0.0;
     } else if (error != std::errc{} || parsed_end != last) {
         value = 0.0; // cannot happen for the digits gathered above
     }
-    return negative ? -value : value;
+    return scan.negative ? -value : value;
+}
+
+decimal_number read_decimal(std::u16string_view text) {
+    const number_scan scan = scan_number(text, false);
+    return gather_digits(text.substr(0, scan.end), scan.negative);
 }
 
 std::u16string padded_number(std::int64_t n, int width) {

@@ -18,6 +18,14 @@ double read_number(std::u16string_view text);
 // numbers of URL templates are read so).
 double read_number(std::u16string_view text, bool skip_full_width_space);
 
+// A number text read by the same rule, exactly: every digit kept, however many.
+struct decimal_number {
+    bool negative = false; // only when some digit is not zero
+    std::string whole;     // digits before the point, without leading zeros; empty for 0
+    std::string fraction;  // digits after the point, without trailing zeros
+};
+decimal_number read_decimal(std::u16string_view text);
+
 // Rounds to the nearest integer, a half to the even neighbour; empty when the
 // result lies outside the signed 32-bit range (or the value is not finite).
 // (Defined here so that callers get the value in registers.)

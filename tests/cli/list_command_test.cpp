@@ -4,9 +4,11 @@
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <ostream>
 #include <string>
+#include <unistd.h>
 
 namespace {
 
@@ -16,17 +18,35 @@ struct run_result {
     QByteArray err;
 };
 
-run_result run(const QStringList& arguments, const QByteArray& input = QByteArray(),
-               const QString& output_file = QString()) {
+run_result run_program(const QString& program, const QStringList& arguments, const QByteArray& input,
+                       const QString& output_file) {
     QProcess process;
     if (!output_file.isEmpty())
         process.setStandardOutputFile(output_file);
-    process.start(QStringLiteral(TOLVIN_LIST), arguments);
+    process.start(program, arguments);
     process.write(input);
     process.closeWriteChannel();
     if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit)
         return {};
     return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
+}
+
+run_result run(const QStringList& arguments, const QByteArray& input = QByteArray(),
+               const QString& output_file = QString()) {
+    return run_program(QStringLiteral(TOLVIN_LIST), arguments, input, output_file);
+}
+
+// With arguments that need not be UTF-8: the shell makes them from octal escapes.
+run_result run_bytes(const QList<QByteArray>& arguments) {
+    QString script = QStringLiteral("exec \"$0\"");
+    for (const QByteArray& argument : arguments) {
+        script += QStringLiteral(" \"$(printf '");
+        for (const char c : argument)
+            script += QString::asprintf("\\%03o", static_cast<unsigned char>(c));
+        script += QStringLiteral("')\"");
+    }
+    return run_program(QStringLiteral("/bin/sh"), {QStringLiteral("-c"), script, QStringLiteral(TOLVIN_LIST)},
+                       QByteArray(), QString());
 }
 
 QByteArray utf8(const char8_t* text) {
@@ -100,7 +120,7 @@ INSTANTIATE_TEST_SUITE_P(
         command_row{"search_comments",
                     {"search", "--comments", "jpg"},
                     "x.jpg",
-                    utf8(u8"検索文字を使ってリストアップしました\r\nx.jpg\r\n=END=")},
+                    utf8(u8"検索文字を使ってリストアップしました\r\nx.jpg\r\n=END=\r\n")},
         command_row{"search_dash_after_double_dash", {"search", "--lf", "--", "-x"}, "a -x b\n", "-x\n", 0},
         command_row{"search_empty_string", {"search", ""}, "abc\n", "", 1},
         command_row{"replace", {"replace", "b", "YY"}, "abc\r\nxbx\r\n", "aYYc\r\nxYYx\r\n", 0},
@@ -120,7 +140,31 @@ INSTANTIATE_TEST_SUITE_P(
                     QByteArray(65533, 'a') + "\r\n",
                     QByteArray(65533, 'a') + "\r\n"},
         command_row{"input_past_limit", {"replace", "x", "y"}, QByteArray(65534, 'a'), "", 3, edit_wording},
-        command_row{"input_with_widget_marker", {"expand"}, utf8(u8"a[1-2]\uFDD0"), "", 3, edit_wording},
+        // The two characters the list box cannot keep are characters like any other here.
+        command_row{"expand_widget_marker", {"expand"}, utf8(u8"\uFDD1 a[1-2]\uFDD0"), "\r\na1\r\na2\r\n"},
+        command_row{"search_widget_marker",
+                    {"search", "--japanese", utf8(u8"\uFDD0")},
+                    utf8(u8"x\uFDD0y z"),
+                    utf8(u8"x\uFDD0y\r\n")},
+        command_row{"replace_widget_markers",
+                    {"replace", utf8(u8"\uFDD0"), utf8(u8"\uFDD1")},
+                    utf8(u8"a\uFDD0b"),
+                    utf8(u8"a\uFDD1b\r\n")},
+        command_row{"add_widget_marker", {"add", "--head", utf8(u8"\uFDD1")}, "a\r\n", utf8(u8"\uFDD1a\r\n")},
+        command_row{"number_widget_marker",
+                    {"number", utf8(u8"\uFDD0"), "1", "2"},
+                    "",
+                    utf8(u8"\uFDD01\r\n\uFDD02\r\n")},
+        command_row{"number_past_2_53",
+                    {"number", "--lf", "x", "9007199254740992", "9007199254740995"},
+                    "",
+                    "x9007199254740992\nx9007199254740993\nx9007199254740994\nx9007199254740995\n"},
+        command_row{"number_beyond_counting",
+                    {"number", "x", "0", QString(400, u'9')},
+                    "",
+                    "",
+                    1,
+                    u8"tolvin-list: LAST の数が大きすぎて数えられません"},
         command_row{"expansion_past_limit", {"expand"}, "a[0-99999]", "", 3, listing_wording},
         command_row{
             "listing_past_limit", {"search", "a"}, QByteArray("a ").repeated(30000), "", 3, listing_wording},
@@ -160,9 +204,41 @@ TEST(tolvin_list, reports_wrong_usage_with_status_2) {
         EXPECT_TRUE(r.out.isEmpty());
         const QList<QByteArray> lines = r.err.split('\n');
         ASSERT_GT(lines.size(), 2);
-        EXPECT_TRUE(lines[0].startsWith("tolvin-list: "));
+        EXPECT_TRUE(lines[0].startsWith("tolvin-list: ") && lines[0].contains(" / "))
+            << lines[0].toStdString();
         EXPECT_EQ(lines[1], utf8(u8"使い方 / Usage:"));
     }
+}
+
+// A text must be UTF-8: the message names the argument that is not.
+TEST(tolvin_list, refuses_a_text_argument_that_is_not_utf8) {
+    const struct {
+        QList<QByteArray> arguments;
+        const char* named;
+    } rows[] = {
+        {{"search", "\xff", "/dev/null"}, "STRING (argument 2)"},
+        {{"add", "\xe3\x81"}, "TEXT (argument 2)"},
+        {{"--lf", "replace", "a", "\xc0\xaf"}, "WITH (argument 4)"},
+        {{"number", "--", "x", "1", "\xed\xa0\x80"}, "LAST (argument 5)"}, // an encoded surrogate
+    };
+    for (const auto& row : rows) {
+        const run_result r = run_bytes(row.arguments);
+        EXPECT_EQ(r.status, 2) << row.named;
+        EXPECT_TRUE(r.err.split('\n')[0].contains(row.named)) << r.err.toStdString();
+    }
+}
+
+// A file name goes to the system as the bytes given, UTF-8 or not.
+TEST(tolvin_list, opens_a_file_whose_name_is_not_utf8) {
+    QTemporaryDir dir;
+    const QByteArray name = QFile::encodeName(dir.path()) + "/\xff\xfe.txt";
+    const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL, 0600);
+    ASSERT_GE(fd, 0);
+    ASSERT_EQ(::write(fd, "a[1-2]\n", 7), 7);
+    ::close(fd);
+    const run_result r = run_bytes({"expand", "--lf", name});
+    EXPECT_EQ(r.status, 0) << r.err.toStdString();
+    EXPECT_EQ(r.out, "\na1\na2\n");
 }
 
 // 4: the system's reason, for the input and for an output that cannot be written.
@@ -188,6 +264,8 @@ TEST(tolvin_list, help_names_every_command_with_an_example) {
     for (const char* command : {"expand", "search", "replace", "add", "number"})
         EXPECT_TRUE(r.out.contains(QByteArray("\n  tolvin-list ") + command + ' ')) << command;
     EXPECT_TRUE(r.out.contains(utf8(u8"番号付きリストを作る / Make a numbered list")));
+    EXPECT_TRUE(
+        r.out.contains("Every line of the output, the last included, ends with CR LF (LF with --lf)."));
     EXPECT_TRUE(run({"--version"}).out.startsWith("tolvin-list 1."));
 }
 

@@ -49,6 +49,19 @@ INSTANTIATE_TEST_SUITE_P(
         numbered_case{"fraction_downwards", u"", u"-0.5", u"-3", end, u"-1\r\n-2\r\n-3\r\n"},
         numbered_case{"huge_equal_numbers_one_line", u"", u"1180591620717411303424",
                       u"1180591620717411303424", end, u"1180591620717411303424\r\n"},
+        // Whole numbers are counted exactly however large, fractions as typed.
+        numbered_case{
+            "past_2_53", u"x", u"9007199254740992", u"9007199254740995", end,
+            u"x9007199254740992\r\nx9007199254740993\r\nx9007199254740994\r\nx9007199254740995\r\n"},
+        numbered_case{"past_minus_2_53_down", u"", u"-9007199254740993", u"-9007199254740995", end,
+                      u"-9007199254740993\r\n-9007199254740994\r\n-9007199254740995\r\n"},
+        numbered_case{"past_2_64_at_head", u"x", u"18446744073709551615", u"18446744073709551617", head,
+                      u"18446744073709551615x\r\n18446744073709551616x\r\n18446744073709551617x\r\n"},
+        numbered_case{"ninety_digits", u"", u"1" + std::u16string(90, u'0'),
+                      u"1" + std::u16string(89, u'0') + u"1", end,
+                      u"1" + std::u16string(90, u'0') + u"\r\n1" + std::u16string(89, u'0') + u"1\r\n"},
+        numbered_case{"just_under_a_half", u"", u"0.49999999999999999999", u"1", end,
+                      std::u16string(22, u'0') + u"\r\n"},
         numbered_case{"beyond_double_nothing", u"", u"1" + std::u16string(400, u'0'), u"1", end, u""},
         numbered_case{"empty_number_nothing", u"a", u"", u"1", end, u""}));
 
