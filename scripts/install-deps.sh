@@ -12,6 +12,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev  # tests and benchmarks
     xvfb xauth libx11-dev                       # end-to-end test under a virtual X server
     libglib2.0-dev pkg-config                   # GIO: the desktop's text editor for list files
+    libicu-dev                                  # ICU: the encodings of list files without a mark
     clang libclang-rt-14-dev                    # fuzz targets (libFuzzer, sanitizers)
     desktop-file-utils appstream                # checks of the desktop entry and the metainfo
     dpkg-dev                                    # the Debian package's library dependencies
