@@ -22,8 +22,7 @@ constexpr const char* utf16le = "UTF-16LE";
 constexpr const char* utf16be = "UTF-16BE";
 
 // The text the bytes make in an encoding, or nothing when a byte sequence stands for no
-// character there or the text holds a NUL, which no text file does but UTF-16 leaves in
-// other readings.
+// character there.
 std::optional<std::u16string> strict_reading(std::string_view bytes, const char* encoding) {
     UErrorCode status = U_ZERO_ERROR;
     const std::unique_ptr<UConverter, decltype(&ucnv_close)> converter(ucnv_open(encoding, &status),
@@ -39,8 +38,6 @@ std::optional<std::u16string> strict_reading(std::string_view bytes, const char*
     if (U_FAILURE(status))
         return std::nullopt;
     text.resize(static_cast<std::size_t>(length));
-    if (text.find(u'\0') != std::u16string::npos)
-        return std::nullopt;
     return text;
 }
 
@@ -71,6 +68,19 @@ bool is_japanese_without_ascii(std::u16string_view text) {
                (c >= 0xF900 && c <= 0xFAFF) || (c >= 0xFF01 && c <= 0xFF9F);
     };
     return std::all_of(text.begin(), text.end(), japanese) && std::any_of(text.begin(), text.end(), is_kana);
+}
+
+// Plain text in ASCII, Latin-1, general punctuation and the Japanese scripts, with kana:
+// what a Japanese list is made of. Windows-31J or EUC-JP text with a NUL in it, read as
+// UTF-16, is not: its kana read as kanji, Yi syllables or Hangul there, never as kana.
+bool is_japanese_text_with_kana(std::u16string_view text) {
+    const auto fits = [](char16_t c) {
+        return c < 0x100 || (c >= 0x2000 && c <= 0x206F) || (c >= 0x3000 && c <= 0x30FF) ||
+               (c >= 0x3400 && c <= 0x4DBF) || (c >= 0x4E00 && c <= 0x9FFF) || (c >= 0xF900 && c <= 0xFAFF) ||
+               (c >= 0xFF01 && c <= 0xFF9F);
+    };
+    return std::all_of(text.begin(), text.end(), fits) && std::any_of(text.begin(), text.end(), is_kana) &&
+           is_plain_text(text);
 }
 
 // EUC-JP's C1 controls and user-defined rows stand for nothing in a real text.
@@ -172,9 +182,10 @@ bool shows_jis_escapes(std::string_view bytes) {
 
 // UTF-16 told by its zero bytes: the high bytes of ASCII characters, line breaks among
 // them, at least `least` of them and one in every `chars_per_zero` characters (0: any).
-// The order with more zeros in its high bytes is tried first; a reading with control or
-// unassigned characters is none.
-const char* utf16_by_zero_bytes(std::string_view bytes, std::size_t least, std::size_t chars_per_zero) {
+// The order with more zeros in its high bytes is tried first; its reading must be
+// `plausible`.
+const char* utf16_by_zero_bytes(std::string_view bytes, std::size_t least, std::size_t chars_per_zero,
+                                bool (*plausible)(std::u16string_view)) {
     if (bytes.size() < 2 || bytes.size() % 2 != 0 || bytes.find('\0') == std::string_view::npos)
         return nullptr;
     std::size_t zero_high[2] = {0, 0}; // little-endian, big-endian
@@ -190,7 +201,7 @@ const char* utf16_by_zero_bytes(std::string_view bytes, std::size_t least, std::
             continue;
         const char* encoding = big ? utf16be : utf16le;
         const std::optional<std::u16string> text = strict_reading(bytes, encoding);
-        if (text && is_plain_text(*text))
+        if (text && plausible(*text))
             return encoding;
     }
     return nullptr;
@@ -206,10 +217,14 @@ const char* encoding_shown_by_bytes(std::string_view bytes) {
     }
     // A stray NUL in a text that would read as UTF-8 does not make it UTF-16: two zeros
     // do, and one in every 32 characters.
-    return utf16_by_zero_bytes(bytes, 2, 32);
+    return utf16_by_zero_bytes(bytes, 2, 32, is_plain_text);
 }
 
 const char* likely_japanese_encoding(std::string_view bytes) {
+    // Zero bytes are UTF-16's mark: NUL stands for nothing in a text. Yet a stray NUL in
+    // Windows-31J or EUC-JP text does not make it UTF-16: read so, its kana are none.
+    if (const char* utf16 = utf16_by_zero_bytes(bytes, 1, 0, is_japanese_text_with_kana))
+        return utf16;
     const std::optional<std::u16string> sjis = strict_reading(bytes, windows_31j);
     std::optional<std::u16string> euc = strict_reading(bytes, euc_jp);
     if (euc && !is_euc_jp_text(*euc))
@@ -231,8 +246,6 @@ const char* likely_japanese_encoding(std::string_view bytes) {
                 return encoding;
         }
     }
-    if (const char* utf16 = utf16_by_zero_bytes(bytes, 1, 0))
-        return utf16;
     return detector_prefers(bytes, "EUC-JP", "Shift_JIS") ? euc_jp : windows_31j;
 }
 

@@ -104,7 +104,8 @@ INSTANTIATE_TEST_SUITE_P(
         // A NUL or two is no UTF-16; NUL bytes in every other place are.
         bytes_row{"stray_nul", "ab\0c"sv, u"ab\0c\r\n"sv}, bytes_row{"two_nuls", "a\0\0b"sv, u"a\0\0b\r\n"sv},
         bytes_row{"utf16le_ascii", "a\0b\0"sv, u"ab\r\n"},
-        bytes_row{"windows_31j_with_nul_as_utf16le", "3\0\x9e\x62"sv, u"3択\r\n"},
+        bytes_row{"utf16le_with_one_zero", "3\0\x9e\x62\x6e\x30"sv, u"3択の\r\n"},
+        bytes_row{"windows_31j_with_nul", "\x82\xa0\0a"sv, u"あ\0a\r\n"sv},
         // 7-bit text switching to JIS X 0208 or half-width katakana; a bare escape does not.
         bytes_row{"iso_2022_jp_halfwidth", "\x1b(I\x36\x40\x1b(B"sv, u"ｶﾀ\r\n"},
         bytes_row{"lone_escape", "\x1b$"sv, u"\x1b$\r\n"}));
