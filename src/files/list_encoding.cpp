@@ -237,8 +237,8 @@ const char* likely_japanese_encoding(std::string_view bytes) {
         return windows_31j;
     if (euc)
         return euc_jp;
-    // UTF-16 without ASCII has no zero byte but where a character ends in one (一, the
-    // ideographic space), which would tell the wrong order.
+    // UTF-16 without any ASCII has no zero byte, or only where a character ends in one
+    // (一, the ideographic space): its reading alone tells it.
     if (bytes.size() % 2 == 0) {
         for (const char* encoding : {utf16le, utf16be}) {
             const std::optional<std::u16string> text = strict_reading(bytes, encoding);
