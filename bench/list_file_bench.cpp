@@ -1,5 +1,6 @@
-// List files: the open button on a 65,000-character file in UTF-8 and Windows-31J,
-// including the list box; a file of a gigabyte refused; saving a full list.
+// List files: the open button on a 65,000-character file in UTF-8, Windows-31J and
+// EUC-JP, including the list box; reading alone where the encoding is hardest to tell; a
+// file of a gigabyte refused; saving a full list.
 #include "files/list_file.hpp"
 #include "ui/platform_services.hpp"
 #include "ui/tolvin_fm.hpp"
@@ -78,6 +79,36 @@ void BM_open_65000_windows_31j(benchmark::State& state) {
     press_open(state, write_file("windows-31j.txt", bytes));
 }
 BENCHMARK(BM_open_65000_windows_31j)->Unit(benchmark::kMillisecond);
+
+void BM_open_65000_euc_jp(benchmark::State& state) {
+    QStringEncoder encoder("EUC-JP");
+    const QByteArray bytes = encoder.encode(url_list(65000));
+    press_open(state, write_file("euc-jp.txt", bytes));
+}
+BENCHMARK(BM_open_65000_euc_jp)->Unit(benchmark::kMillisecond);
+
+// Reading 65,000 characters alone. Kanji and kana in EUC-JP read in Windows-31J too, and
+// the charset detector is asked; half-width katakana in Windows-31J read in EUC-JP too.
+void read_65000(benchmark::State& state, const char* encoding, const QString& line) {
+    QString text;
+    while (text.size() < 65000)
+        text += line;
+    text.truncate(65000);
+    QStringEncoder encoder(encoding);
+    const QByteArray bytes = encoder.encode(text);
+    for (auto _ : state) {
+        const tolvin::list_file_read read = tolvin::list_text_from_bytes(bytes);
+        benchmark::DoNotOptimize(read.text);
+    }
+}
+void BM_read_65000_ambiguous_euc_jp(benchmark::State& state) {
+    read_65000(state, "EUC-JP", QStringLiteral("高さすべて\r\n"));
+}
+BENCHMARK(BM_read_65000_ambiguous_euc_jp)->Unit(benchmark::kMillisecond);
+void BM_read_65000_ambiguous_windows_31j(benchmark::State& state) {
+    read_65000(state, "windows-31j", QStringLiteral("ｶﾀｶﾅ\r\n"));
+}
+BENCHMARK(BM_read_65000_ambiguous_windows_31j)->Unit(benchmark::kMillisecond);
 
 QString gigabyte_file() {
     const QString path = scratch().filePath(QStringLiteral("huge.txt"));

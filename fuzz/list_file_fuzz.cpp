@@ -1,11 +1,14 @@
 // Fuzzes reading a list file from its bytes: whatever the bytes, the result is a list
-// text under the limit, or too long; plain ASCII reads line for line.
+// text under the limit, or too long; plain ASCII reads line for line; Windows-31J text
+// made from the bytes, which starts with a hiragana, reads as Windows-31J whatever
+// else it holds.
 #include "files/list_file.hpp"
 
 #include "fuzz_text.hpp"
 
 #include <QByteArray>
 #include <QString>
+#include <QStringDecoder>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -35,15 +38,40 @@ std::u16string ascii_lines(const std::uint8_t* data, std::size_t size) {
     return text;
 }
 
-// ASCII that declares no charset reads as itself.
+// ASCII that declares no charset, switches to no other character set and holds no NUL
+// (which UTF-16 leaves) reads as itself.
 bool is_plain_ascii(const std::uint8_t* data, std::size_t size) {
     for (std::size_t i = 0; i < size; ++i) {
-        if (data[i] >= 0x80)
+        if (data[i] >= 0x80 || data[i] == 0 || data[i] == 0x1b)
             return false;
     }
     const QByteArray lower =
         QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size)).toLower();
     return !lower.contains("meta");
+}
+
+// Windows-31J bytes made from the input: あ, then for each input byte a printable ASCII
+// character, a line break, a hiragana, a half-width katakana or a kanji of the first level.
+// A hiragana's lead byte is no UTF-8 or EUC-JP, so nothing else can be read from them.
+QByteArray windows_31j_text(const std::uint8_t* data, std::size_t size) {
+    QByteArray bytes("\x82\xa0");
+    for (std::size_t i = 0; i < size; ++i) {
+        const std::uint8_t b = data[i];
+        if (b < 0x5f) {
+            bytes.append(static_cast<char>(0x20 + b));
+        } else if (b < 0x62) {
+            bytes.append(b == 0x5f ? "\r\n" : b == 0x60 ? "\n" : "\r");
+        } else if (b < 0x90) {
+            bytes.append('\x82').append(static_cast<char>(0x9f + (b - 0x62)));
+        } else if (b < 0xc0) {
+            bytes.append(static_cast<char>(0xa1 + (b - 0x90)));
+        } else {
+            const std::uint8_t trail = i + 1 < size ? data[++i] % 188 : 0;
+            bytes.append(static_cast<char>(0x89 + (b - 0xc0) % 15))
+                .append(static_cast<char>(trail < 63 ? 0x40 + trail : 0x80 + (trail - 63)));
+        }
+    }
+    return bytes;
 }
 
 } // namespace
@@ -72,5 +100,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (is_plain_ascii(data, size)) {
         require(text.toStdU16String() == ascii_lines(data, size));
     }
+
+    const QByteArray windows_31j = windows_31j_text(data, size);
+    if (windows_31j.toLower().contains("meta"))
+        return 0; // an HTML page may declare another charset
+    const QString expected = QStringDecoder("windows-31j").decode(windows_31j);
+    const list_file_read as_utf8 = tolvin::list_text_from_bytes("\xef\xbb\xbf" + expected.toUtf8());
+    const list_file_read read_31j = tolvin::list_text_from_bytes(windows_31j);
+    require(read_31j.status == as_utf8.status && read_31j.text == as_utf8.text);
     return 0;
 }

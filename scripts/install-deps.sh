@@ -14,6 +14,7 @@ packages=(
     openbox dbus-daemon                         # a window manager and a D-Bus session around the program
     at-spi2-core python3-gi gir1.2-atspi-2.0    # its windows walked over the accessibility bus
     libglib2.0-dev pkg-config                   # GIO: the desktop's text editor for list files
+    libicu-dev                                  # ICU: the encodings of list files without a mark
     clang libclang-rt-14-dev                    # fuzz targets (libFuzzer, sanitizers)
     desktop-file-utils appstream                # checks of the desktop entry and the metainfo
     dpkg-dev                                    # the Debian package's library dependencies

@@ -1,6 +1,7 @@
 #include "files/list_file.hpp"
 
 #include "core/list_text.hpp"
+#include "files/list_encoding.hpp"
 #include "files/u16_text.hpp"
 
 #include <QByteArray>
@@ -9,6 +10,7 @@
 #include <QStringDecoder>
 #include <cerrno>
 #include <fcntl.h>
+#include <string_view>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -18,7 +20,8 @@ namespace {
 
 constexpr auto stateless = QStringConverter::Flag::Stateless;
 
-// The bytes as text, in the encoding they tell or, failing that, the likely one. Where
+// The bytes as text, in the encoding they tell or, failing that, the likely one (Windows-31J
+// unless they show another Japanese encoding). Where
 // the decoder is stateless, an incomplete character at the end shows as U+FFFD.
 QString decode_list_bytes(QByteArrayView bytes) {
     if (bytes.startsWith("\xEF\xBB\xBF"))
@@ -38,6 +41,11 @@ QString decode_list_bytes(QByteArrayView bytes) {
         !html_name.startsWith("UTF32"))
         return html.decode(bytes);
 
+    // Encodings whose bytes would also pass for UTF-8: ISO-2022-JP, UTF-16 without a mark.
+    const std::string_view byte_view(bytes.data(), static_cast<std::size_t>(bytes.size()));
+    if (const char* shown = encoding_shown_by_bytes(byte_view))
+        return QStringDecoder(shown, stateless).decode(bytes);
+
     QStringDecoder utf8(QStringConverter::Utf8, stateless);
     const QString text = utf8.decode(bytes);
     if (!utf8.hasError())
@@ -48,9 +56,9 @@ QString decode_list_bytes(QByteArrayView bytes) {
     if (!utf8_stream.hasError())
         return text;
 
-    QStringDecoder windows_31j("windows-31j", stateless);
-    if (windows_31j.isValid())
-        return windows_31j.decode(bytes);
+    QStringDecoder likely(likely_japanese_encoding(byte_view), stateless);
+    if (likely.isValid())
+        return likely.decode(bytes);
     return text;
 }
 

@@ -26,9 +26,10 @@ struct list_file_read {
 
 // The list text a file's bytes make: every line, the last one included, followed by
 // CR LF. A line ends at CR LF, a lone CR or a lone LF. The encoding is told by a
-// byte-order mark (UTF-8, UTF-16), else by a charset declared in HTML, else the bytes
-// are UTF-8 when they are valid UTF-8 and Windows-31J when not. A text of 65,536
-// characters or more is too long.
+// byte-order mark (UTF-8, UTF-16), else by a charset declared in HTML, else by the bytes
+// themselves: ISO-2022-JP's escape sequences and UTF-16's zero bytes, then valid UTF-8,
+// then the likeliest of Windows-31J, EUC-JP and UTF-16 (list_encoding.hpp). A text of
+// 65,536 characters or more is too long.
 list_file_read list_text_from_bytes(QByteArrayView bytes);
 
 // Reads a regular file into a list text, taking at most list_file_byte_limit + 1 bytes
