@@ -1,6 +1,9 @@
 // Search list-up, its character mode, ">>" and find, through the main window's buttons.
 #include "ui_fixture.hpp"
 
+#include "core/list_text.hpp"
+#include "files/u16_text.hpp"
+
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -120,10 +123,14 @@ TEST_F(search, find_answers_an_empty_or_missing_search_string_and_waits_while_bu
         QString search;
         QString title;
         QString text;
+        message_icon icon = message_icon::information;
     };
     const step steps[] = {
         {"", "文字を入力してください", "検索する文字が入力されていません！"},
         {"AB", "検索結果", "検索文字は、見つかりませんでした！"},
+        // No list holds these: the search text is refused for what it holds.
+        {"ab\uFDD0", qstring_from_u16(marker_message_title), qstring_from_u16(marker_message_text),
+         message_icon::none},
     };
     for (const step& s : steps) {
         services.messages.clear();
@@ -133,7 +140,7 @@ TEST_F(search, find_answers_an_empty_or_missing_search_string_and_waits_while_bu
         ASSERT_EQ(services.messages.size(), 1u);
         EXPECT_EQ(services.messages[0].title, s.title);
         EXPECT_EQ(services.messages[0].text, s.text);
-        EXPECT_EQ(services.messages[0].icon, message_icon::information);
+        EXPECT_EQ(services.messages[0].icon, s.icon);
         EXPECT_TRUE(has_focus(&w, w.Combo3));
         EXPECT_EQ(w.text7_box.sel_start(), 1);
         EXPECT_EQ(w.text7_box.sel_length(), 2);
