@@ -188,5 +188,14 @@ TEST_F(search, the_search_box_keeps_exactly_what_was_typed) {
         EXPECT_EQ(w.text7_box.sel_text(), r.typed);
         EXPECT_EQ(w.Combo3->currentText(), r.typed);
     }
+    // Taken from the list by ">>", and put back at the demonstration's end.
+    w.text7_box.set_selection(8, 3);
+    QTest::mouseClick(w.Command1, Qt::LeftButton);
+    QTest::mouseClick(w.Command10, Qt::LeftButton);
+    QTest::mouseClick(w.Command11, Qt::LeftButton);
+    w.Combo3->setFocus();
+    QTest::keyClick(w.Combo3, Qt::Key_Return);
+    w.Text7->setFocus();
+    EXPECT_EQ(w.Combo3->currentText(), QStringLiteral("JPG"));
     EXPECT_TRUE(services.messages.empty());
 }
