@@ -83,36 +83,6 @@ INSTANTIATE_TEST_SUITE_P(
                     crlf_case{"mixed", u"\n\r\n\r\u2029", u"\r\n\r\n\r\n\r\n"}),
     [](const testing::TestParamInfo<crlf_case>& info) { return info.param.name; });
 
-struct refusal_case {
-    const char* name;
-    std::size_t kept;
-    std::u16string text;
-    box_refusal expected;
-};
-
-void PrintTo(const refusal_case& c, std::ostream* os) {
-    *os << c.name;
-}
-
-class refusal_cases : public testing::TestWithParam<refusal_case> {};
-
-TEST_P(refusal_cases, tells_why_a_text_box_refuses) {
-    EXPECT_EQ(refusal_for(GetParam().kept, GetParam().text), GetParam().expected);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    table, refusal_cases,
-    testing::Values(refusal_case{"fills_the_limit", 65533, u"ab", box_refusal::none},
-                    refusal_case{"one_past", 65534, u"ab", box_refusal::too_long},
-                    refusal_case{"lone_lf_counts_two", 65533, u"\n", box_refusal::none},
-                    refusal_case{"lone_cr_past", 65534, u"\r", box_refusal::too_long},
-                    refusal_case{"empty_at_the_limit", 65535, u"", box_refusal::none},
-                    refusal_case{"marker_fdd0", 0, u"a\uFDD0", box_refusal::marker},
-                    refusal_case{"marker_fdd1", 0, u"\uFDD1", box_refusal::marker},
-                    refusal_case{"neighbours_kept", 0, u"\uFDCF\uFDD2\uFFFE", box_refusal::none},
-                    refusal_case{"limit_before_marker", 65535, u"\uFDD0", box_refusal::too_long}),
-    [](const testing::TestParamInfo<refusal_case>& info) { return info.param.name; });
-
 const std::u16string edit_message =
     u"編集可能文字数を超えてしまうため "
     u"リストを表示できません。\r\nこれは、文字数が、結構多いためです。\r\nこのソフトで編集できる文字数は、655"

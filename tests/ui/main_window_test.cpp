@@ -241,13 +241,7 @@ TEST_F(main_window, a_text_the_box_cannot_keep_is_refused_with_its_own_message) 
     w.Combo3->setEditText(marked);
     QTest::mouseClick(w.Command13, Qt::LeftButton); // a search no list can answer
     EXPECT_EQ(w.text7_box.text(), QStringLiteral("keep"));
-    EXPECT_TRUE(w.result_window().text1_box.text().isEmpty());
     ASSERT_EQ(services.messages.size(), 3u);
-    for (const recorded_message& m : services.messages) {
+    for (const recorded_message& m : services.messages)
         EXPECT_EQ(m.title, QStringLiteral("この文字は、リストに入れられません！"));
-        EXPECT_EQ(m.text, QStringLiteral("リストの欄では使えない特殊な文字 (U+FDD0 または U+FDD1) "
-                                         "が含まれているため、\r\nこの操作はできません。\r\n\r\n"
-                                         "その文字を取り除いてから、もう一度操作してみて下さい。"));
-        EXPECT_EQ(m.icon, message_icon::none);
-    }
 }

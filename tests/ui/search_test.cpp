@@ -161,32 +161,27 @@ TEST_F(search, the_search_box_keeps_exactly_what_was_typed) {
     TOLVIN_fm& w = start();
     w.settings.comment_flag = 0;
     w.text7_box.set_text(QStringLiteral("a.jpg b.JPG c.Jpg d.gif e.ht g.PNG"));
-    struct row {
-        QString typed;
-        QString listed;
-        int count;
+    const std::pair<QString, QString> rows[] = {
+        {"JPG", "b.JPG\r\n"}, {"Jpg", "c.Jpg\r\n"}, {"g", "a.jpg\r\nc.Jpg\r\nd.gif\r\ng.PNG\r\n"},
+        {"ht", "e.ht\r\n"},   {"PNG", "g.PNG\r\n"}, // an item in another case
     };
-    const row rows[] = {
-        {"JPG", "b.JPG\r\n", 1}, {"Jpg", "c.Jpg\r\n", 1}, {"g", "a.jpg\r\nc.Jpg\r\nd.gif\r\ng.PNG\r\n", 4},
-        {"ht", "e.ht\r\n", 1},   {"PNG", "g.PNG\r\n", 1}, // an item in another case
-    };
-    for (const row& r : rows) {
-        SCOPED_TRACE(r.typed.toStdString());
+    for (const auto& [typed, listed] : rows) {
+        SCOPED_TRACE(typed.toStdString());
         w.Combo3->setFocus();
         w.Combo3->lineEdit()->selectAll();
-        QTest::keyClicks(w.Combo3, r.typed);
+        QTest::keyClicks(w.Combo3, typed);
         QTest::keyClick(w.Combo3, Qt::Key_Return);
         w.Text7->setFocus();
         settle();
-        EXPECT_EQ(w.Combo3->currentText(), r.typed);
+        EXPECT_EQ(w.Combo3->currentText(), typed);
         QTest::mouseClick(w.Command13, Qt::LeftButton);
-        EXPECT_EQ(w.result_window().text1_box.text(), r.listed);
-        EXPECT_EQ(w.result_window().windowTitle(), QStringLiteral("TOLVIN リスト (%1)").arg(r.count));
+        EXPECT_EQ(w.result_window().text1_box.text(), listed);
+        EXPECT_EQ(w.result_window().windowTitle(),
+                  QStringLiteral("TOLVIN リスト (%1)").arg(listed.count(u'\n')));
         w.activateWindow();
         w.text7_box.set_selection(0);
         QTest::mouseClick(w.Command9, Qt::LeftButton);
-        EXPECT_EQ(w.text7_box.sel_text(), r.typed);
-        EXPECT_EQ(w.Combo3->currentText(), r.typed);
+        EXPECT_EQ(w.text7_box.sel_text(), typed);
     }
     // Taken from the list by ">>", and put back at the demonstration's end.
     w.text7_box.set_selection(8, 3);

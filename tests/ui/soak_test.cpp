@@ -15,7 +15,6 @@
 #include <QComboBox>
 #include <QDropEvent>
 #include <QGuiApplication>
-#include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
@@ -262,16 +261,6 @@ class soak : public ui_fixture {
         field->setFocus();
         const QString typed = rnd.text(6);
         log("type " + printable(typed) + " into " + field->objectName().toStdString());
-        if (field == fm->Text7 && rnd.chance(20)) {
-            // An input method composes the text and commits it at once.
-            log("commit " + printable(typed) + " from an input method");
-            QInputMethodEvent composing(typed, {});
-            QCoreApplication::sendEvent(field, &composing);
-            QInputMethodEvent committed;
-            committed.setCommitString(rnd.chance(10) ? rnd.text_of_length(rnd.below(70000)) : typed);
-            QCoreApplication::sendEvent(field, &committed);
-            return;
-        }
         for (QChar c : typed) {
             if (c == u'\r' || c == u'\n')
                 QTest::keyClick(field, Qt::Key_Return);
