@@ -23,6 +23,7 @@ bool is_break(char16_t c) {
 
 void check_crlf(const std::u16string& text) {
     const std::u16string out = tolvin::to_crlf(text);
+    require(tolvin::crlf_length(text) == out.size());
     std::size_t breaks_in = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {
         if (text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') {

@@ -86,6 +86,18 @@ std::u16string to_crlf(std::u16string_view text) {
     return out;
 }
 
+std::size_t crlf_length(std::u16string_view text) {
+    std::size_t length = text.size();
+    for (std::size_t i = next_break(text, 0); i < text.size(); i = next_break(text, i + 1)) {
+        if (text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') {
+            ++i; // CR LF: two characters already
+        } else {
+            ++length; // a lone CR or LF, or U+2029, becomes CR LF
+        }
+    }
+    return length;
+}
+
 bool box_can_keep(std::u16string_view text) {
     // U+FDD0 and U+FDD1 differ in the lowest bit only.
     std::size_t i = 0;
@@ -123,6 +135,13 @@ std::optional<std::u16string> stored_text(std::u16string_view text) {
         return std::nullopt;
     }
     return stored;
+}
+
+box_refusal refusal_for(std::size_t kept, std::u16string_view text) {
+    if (!fits_list_limit(kept + crlf_length(text))) {
+        return box_refusal::too_long;
+    }
+    return box_can_keep(text) ? box_refusal::none : box_refusal::marker;
 }
 
 std::u16string limit_message_text(std::int32_t mode) {

@@ -36,6 +36,9 @@ bool is_blank(std::u16string_view text);
 // so that the text can enter a text box and read back exactly as given.
 std::u16string to_crlf(std::u16string_view text);
 
+// The length of to_crlf(text), without building it.
+std::size_t crlf_length(std::u16string_view text);
+
 // False when the text holds U+FDD0 or U+FDD1: the list widget takes these for its
 // own markers and turns them into line breaks, so no text box keeps such a text.
 bool box_can_keep(std::u16string_view text);
@@ -47,6 +50,24 @@ std::optional<std::u16string> limited_text(std::u16string_view text);
 // What a guarded store puts into a text box: limited_text, and empty too when the box
 // cannot keep it (above); the windows then refuse the text with a message.
 std::optional<std::u16string> stored_text(std::u16string_view text);
+
+// Why a text box refuses a text.
+enum class box_refusal { none, too_long, marker };
+
+// What a text box says to `text` coming in while `kept` characters of what it holds
+// stay (0 when the text replaces everything): too_long when the box would pass the
+// list limit, the text counted with its line breaks brought to CR LF; marker when the
+// text holds a character the box cannot keep (box_can_keep); else none. The limit is
+// looked at first.
+box_refusal refusal_for(std::size_t kept, std::u16string_view text);
+
+// The message for a text refused for U+FDD0 or U+FDD1, whatever its length.
+inline constexpr std::u16string_view marker_message_title = u"この文字は、リストに入れられません！";
+inline constexpr std::u16string_view marker_message_text =
+    u"リストの欄では使えない特殊な文字 (U+FDD0 または U+FDD1) が含まれているため、\r\n"
+    u"この操作はできません。\r\n"
+    u"\r\n"
+    u"その文字を取り除いてから、もう一度操作してみて下さい。";
 
 // The capacity message: title and six-line text. Mode 0 speaks of "編集",
 // any other mode of "リストアップ".

@@ -30,4 +30,15 @@ inline void set_field_text(QComboBox* combo, const QString& text) {
     combo->lineEdit()->setCursorPosition(0);
 }
 
+// Makes a combo box editable with its text exactly as the user typed or picked it: no
+// completion (the default one ignores case and completes inline, so "JPG" would turn
+// into the item "jpg" and "g" into "gif"), and nothing typed is added to the items.
+// Without a completer, Return and leaving the box also match an item only in the
+// same case, which leaves the text as it is.
+inline void make_typed_combo(QComboBox* combo) {
+    combo->setEditable(true);
+    combo->setInsertPolicy(QComboBox::NoInsert);
+    combo->setCompleter(nullptr);
+}
+
 } // namespace tolvin

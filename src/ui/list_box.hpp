@@ -2,10 +2,12 @@
 // characters in every length and position, whatever the widget keeps inside.
 #pragma once
 
+#include "core/list_text.hpp"
+
+#include <QPlainTextEdit>
 #include <QString>
 #include <QStringView>
-
-class QPlainTextEdit;
+#include <functional>
 
 namespace tolvin {
 
@@ -46,6 +48,37 @@ class list_box {
 
   private:
     QPlainTextEdit* edit_;
+};
+
+// The list box's widget. What the user brings in by hand, a typed key, a paste (by
+// key, menu or middle button), a dropped text or an input method's commit, goes in
+// only when the list text stays within what a text box takes (refusal_for, the text it
+// replaces taken out first). A refused entry leaves text, selection and caret as they
+// were and is told to `on_refused`.
+class list_edit : public QPlainTextEdit {
+  public:
+    enum class entry { key, paste, drop, input_method };
+
+    explicit list_edit(QWidget* parent = nullptr);
+
+    // Told of every refused entry. A drop and an input method's commit are told once
+    // their event has returned, so that the program or the input method they come from
+    // is not kept waiting on a message.
+    std::function<void(box_refusal, entry)> on_refused;
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
+    void insertFromMimeData(const QMimeData* source) override;
+    void dropEvent(QDropEvent* event) override;
+
+  private:
+    // The refusal for `inserted` taking the place of `replaced` characters of the list.
+    box_refusal refusal(QStringView inserted, qsizetype replaced) const;
+    void refuse(box_refusal why, entry way);
+
+    list_box box_{this};
+    bool dropping_ = false;
 };
 
 } // namespace tolvin

@@ -10,7 +10,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QCompleter>
 #include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
@@ -79,10 +78,9 @@ void option_fm::build_controls() {
     place_control(Label2, 120, 300, 1530, 255); // ends where Combo1 begins
     Combo1 = new QComboBox(Frame2);
     Combo1->setObjectName(QStringLiteral("Combo1"));
-    Combo1->setEditable(true);
-    Combo1->setInsertPolicy(QComboBox::NoInsert);
-    // A typed extension stays as typed: "TXT" must not turn into the item "txt".
-    Combo1->completer()->setCaseSensitivity(Qt::CaseSensitive);
+    // A typed extension stays as typed: "TXT" must not turn into the item "txt", nor
+    // "htm" into "html".
+    make_typed_combo(Combo1);
     Combo1->addItems({QStringLiteral("txt"), QStringLiteral("lst"), QStringLiteral("html"),
                       QStringLiteral("htm"), QStringLiteral("cgi")});
     Combo1->setToolTip(

@@ -23,7 +23,7 @@
 namespace tolvin {
 
 TOLVIN_fm::TOLVIN_fm(platform_services& services, QSettings& store)
-    : Text7(new QPlainTextEdit), text7_box(Text7), services_(services), store_(store) {
+    : Text7(new list_edit), text7_box(Text7), services_(services), store_(store) {
     install_window_roles();
     build_controls();
     connect_handlers();
@@ -56,6 +56,7 @@ void TOLVIN_fm::connect_handlers() {
     connect(Command20, &QPushButton::clicked, this, &TOLVIN_fm::Command20_Click);
     connect(Timer1, &QTimer::timeout, this, &TOLVIN_fm::Timer1_Timer);
     connect(Text7, &QPlainTextEdit::textChanged, this, &TOLVIN_fm::Text7_Change);
+    Text7->on_refused = [this](box_refusal why, list_edit::entry way) { Text7_Refused(why, way); };
     connect_undo_handlers();
     Text7->installEventFilter(this);
     Text7->viewport()->installEventFilter(this);

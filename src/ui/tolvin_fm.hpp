@@ -57,7 +57,7 @@ class TOLVIN_fm : public QWidget {
     QPushButton* Command11; // "デモを終了する"
 
     QGroupBox* Frame6;      // "リストの編集"
-    QPlainTextEdit* Text7;  // the list box
+    list_edit* Text7;       // the list box
     QGroupBox* Frame2;      // the four edit rows
     QGroupBox* Frame3;      // "やり直し": undo, redo, options and clipboard buttons
     QPushButton* Command6;  // undo (image)
@@ -135,11 +135,19 @@ class TOLVIN_fm : public QWidget {
     std::int32_t set_result_text(const QString& text);
     // Mode 0 speaks of "編集", any other mode of "リストアップ".
     void show_limit_message(std::int32_t mode);
+    // The message for a refused text: the capacity message in the given mode's wording
+    // for one too long, the marker message for one holding U+FDD0 or U+FDD1.
+    void show_refusal(box_refusal why, std::int32_t mode);
+    // Shows the marker message and returns true when `text` holds U+FDD0 or U+FDD1,
+    // which no list can hold: a search for it could never find anything.
+    bool refuse_markers(const QString& text);
 
     void restore_caret();
     void Text7_KeyUp();
     void Text7_MouseUp();
     void Text7_Change();
+    // A typed key, paste, drop or input method's commit the list box refused.
+    void Text7_Refused(box_refusal why, list_edit::entry way);
 
     // The undo history of the list box.
     void Command6_Click(); // undo

@@ -30,15 +30,39 @@ bool guarded_store(list_box& box, const QString& text) {
 std::int32_t TOLVIN_fm::set_list_text(const QString& text) {
     if (guarded_store(text7_box, text))
         return 0;
-    show_limit_message(0);
+    show_refusal(refusal_for(0, u16_view(text)), 0);
     return 1;
 }
 
 std::int32_t TOLVIN_fm::set_result_text(const QString& text) {
     if (guarded_store(result_window().text1_box, text))
         return 0;
-    show_limit_message(1);
+    show_refusal(refusal_for(0, u16_view(text)), 1);
     return 1;
+}
+
+void TOLVIN_fm::show_refusal(box_refusal why, std::int32_t mode) {
+    if (why == box_refusal::marker) {
+        services_.message_box(this, qstring_from_u16(marker_message_title),
+                              qstring_from_u16(marker_message_text), message_icon::none);
+        return;
+    }
+    show_limit_message(mode);
+}
+
+bool TOLVIN_fm::refuse_markers(const QString& text) {
+    if (box_can_keep(u16_view(text)))
+        return false;
+    show_refusal(box_refusal::marker, 0);
+    return true;
+}
+
+void TOLVIN_fm::Text7_Refused(box_refusal why, list_edit::entry way) {
+    // A key at the limit is refused as a full text box refuses it, without a word;
+    // a paste, drop or commit brings a whole text, and is told why it stayed out.
+    if (unloaded_ || (why == box_refusal::too_long && way == list_edit::entry::key))
+        return;
+    show_refusal(why, 0);
 }
 
 void TOLVIN_fm::show_limit_message(std::int32_t mode) {

@@ -116,9 +116,8 @@ void TOLVIN_fm::build_controls() {
     place_control(Command1, 30, 30, 375, 360);
     Combo3 = new QComboBox(Picture1);
     Combo3->setObjectName(QStringLiteral("Combo3"));
-    Combo3->setEditable(true);
+    make_typed_combo(Combo3);
     Combo3->lineEdit()->setMaxLength(field_max_length);
-    Combo3->setInsertPolicy(QComboBox::NoInsert);
     Combo3->addItems({QStringLiteral("http://"), QStringLiteral("jpg"), QStringLiteral("gif"),
                       QStringLiteral("png"), QStringLiteral("htm"), QStringLiteral("txt")});
     Combo3->setEditText(QStringLiteral("http://"));

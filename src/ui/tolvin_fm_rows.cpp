@@ -83,7 +83,7 @@ void TOLVIN_fm::Command5_Click() {
         return;
     busy.show_pointer_and_yield(Qt::WaitCursor);
     const std::u16string find = Text1->text().toStdU16String();
-    if (!find.empty()) {
+    if (!find.empty() && !refuse_markers(Text1->text())) {
         const std::u16string replacement = Text2->text().toStdU16String();
         rewrite_list(
             *this,

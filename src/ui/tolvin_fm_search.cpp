@@ -25,6 +25,8 @@ const QString not_found_text = QStringLiteral("現在のリストから 検索�
 } // namespace
 
 void TOLVIN_fm::Command13_Click() {
+    if (refuse_markers(Combo3->currentText()))
+        return;
     open_result_window();
     settings.lw_url_su = 0;
     const search_listing listing =
@@ -62,6 +64,10 @@ void TOLVIN_fm::Command9_Click() {
         services_.message_box(this, QStringLiteral("文字を入力してください"),
                               QStringLiteral("検索する文字が入力されていません！"),
                               message_icon::information);
+        Combo3->setFocus();
+        return;
+    }
+    if (refuse_markers(search)) {
         Combo3->setFocus();
         return;
     }

@@ -67,6 +67,7 @@ class to_crlf_cases : public testing::TestWithParam<crlf_case> {};
 
 TEST_P(to_crlf_cases, brings_every_break_to_crlf) {
     EXPECT_EQ(to_crlf(GetParam().text), GetParam().expected);
+    EXPECT_EQ(crlf_length(GetParam().text), GetParam().expected.size());
     // Already brought texts stay as they are.
     EXPECT_EQ(to_crlf(GetParam().expected), GetParam().expected);
 }

@@ -56,6 +56,7 @@ struct edit_case {
     QString expected; // null: refused as too long, the list and selection kept
     qsizetype expected_start{}, expected_length{};
     std::int32_t expected_caret_pos{}; // caret_pos starts at 3
+    bool marker = false;               // refused for U+FDD0 or U+FDD1, not for its length
 };
 
 void PrintTo(const edit_case& c, std::ostream* os) {
@@ -85,7 +86,7 @@ TEST_P(edit_rows, rewrite_the_list_and_select_what_they_made_or_change_nothing_w
     EXPECT_EQ(w.caret_pos, refused ? 3 : c.expected_caret_pos);
     if (refused) {
         ASSERT_EQ(services.messages.size(), 1u);
-        EXPECT_TRUE(services.messages[0].text.startsWith(QStringLiteral("編集可能文字数")));
+        EXPECT_EQ(services.messages[0].text.startsWith(QStringLiteral("編集可能文字数")), !c.marker);
     } else {
         EXPECT_TRUE(services.messages.empty());
         EXPECT_EQ(w.focusWidget(), w.Text7);
@@ -119,7 +120,11 @@ INSTANTIATE_TEST_SUITE_P(
         // Results past the limit.
         edit_case{"replace_growing_past_the_limit", replace_by("a", "bb"), QString(40000, 'a'), 0, 39990, {}},
         edit_case{"add_to_a_full_list", add("!"), lines_of_a(21845), 4, 0, {}},
-        edit_case{"numbered_huge_range", numbered("http://example.com/", "0", "99999999"), "xy", 1, 0, {}}));
+        edit_case{"numbered_huge_range", numbered("http://example.com/", "0", "99999999"), "xy", 1, 0, {}},
+        // Texts holding a character the list box cannot keep.
+        edit_case{"replace_find_with_a_marker", replace_by("b\uFDD1", "x"), "abc", 0, 0, {}, 0, 0, 0, true},
+        edit_case{"replace_by_a_marker", replace_by("b", "\uFDD0"), "abc", 0, 0, {}, 0, 0, 0, true},
+        edit_case{"numbered_common_marker", numbered("\uFDD1", "1", "2"), "abc", 0, 0, {}, 0, 0, 0, true}));
 
 using edit_row_presses = ui_fixture;
 

@@ -233,10 +233,16 @@ TEST_F(main_window, caret_is_remembered_on_key_release_and_restored_within_the_t
     EXPECT_EQ(w.text7_box.sel_length(), 0);
 }
 
-TEST_F(main_window, a_text_the_box_cannot_keep_is_refused_like_an_over_long_one) {
+TEST_F(main_window, a_text_the_box_cannot_keep_is_refused_with_its_own_message) {
     TOLVIN_fm& w = start();
     w.text7_box.set_text(QStringLiteral("keep"));
-    EXPECT_EQ(w.set_list_text(QStringLiteral("a") + QChar(0xFDD0) + QStringLiteral("b")), 1);
+    const QString marked = QStringLiteral("a") + QChar(0xFDD0) + QStringLiteral("b");
+    EXPECT_EQ(w.set_list_text(marked), 1);
+    EXPECT_EQ(w.set_result_text(marked + QChar(0xFDD1)), 1);
+    w.Combo3->setEditText(marked);
+    QTest::mouseClick(w.Command13, Qt::LeftButton); // a search no list can answer
     EXPECT_EQ(w.text7_box.text(), QStringLiteral("keep"));
-    EXPECT_EQ(services.messages.size(), 1u);
+    ASSERT_EQ(services.messages.size(), 3u);
+    for (const recorded_message& m : services.messages)
+        EXPECT_EQ(m.title, QStringLiteral("この文字は、リストに入れられません！"));
 }

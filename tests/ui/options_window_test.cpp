@@ -181,6 +181,7 @@ TEST_P(extension_change, ok_stores_the_extension_as_typed_and_resets_the_dialogs
 INSTANTIATE_TEST_SUITE_P(rows, extension_change,
                          ::testing::Values(extension_row{"same", false, "txt", false},
                                            extension_row{"other_case", false, "TXT", true},
+                                           extension_row{"prefix_of_another_item", false, "htm", true},
                                            extension_row{"first_ok_after_defaults", true, "txt", true},
                                            extension_row{"leading_dot", false, ".txt", true},
                                            extension_row{"own_extension", false, "dat", true},

@@ -1,6 +1,9 @@
 // Search list-up, its character mode, ">>" and find, through the main window's buttons.
 #include "ui_fixture.hpp"
 
+#include "core/list_text.hpp"
+#include "files/u16_text.hpp"
+
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -121,10 +124,14 @@ TEST_F(search, find_answers_an_empty_or_missing_search_string_and_waits_while_bu
         QString search;
         QString title;
         QString text;
+        message_icon icon = message_icon::information;
     };
     const step steps[] = {
         {"", "文字を入力してください", "検索する文字が入力されていません！"},
         {"AB", "検索結果", "検索文字は、見つかりませんでした！"},
+        // No list holds these: the search text is refused for what it holds.
+        {"ab\uFDD0", qstring_from_u16(marker_message_title), qstring_from_u16(marker_message_text),
+         message_icon::none},
     };
     for (const step& s : steps) {
         services.messages.clear();
@@ -134,7 +141,7 @@ TEST_F(search, find_answers_an_empty_or_missing_search_string_and_waits_while_bu
         ASSERT_EQ(services.messages.size(), 1u);
         EXPECT_EQ(services.messages[0].title, s.title);
         EXPECT_EQ(services.messages[0].text, s.text);
-        EXPECT_EQ(services.messages[0].icon, message_icon::information);
+        EXPECT_EQ(services.messages[0].icon, s.icon);
         EXPECT_TRUE(has_focus(&w, w.Combo3));
         EXPECT_EQ(w.text7_box.sel_start(), 1);
         EXPECT_EQ(w.text7_box.sel_length(), 2);
@@ -149,4 +156,42 @@ TEST_F(search, find_answers_an_empty_or_missing_search_string_and_waits_while_bu
     EXPECT_TRUE(services.messages.empty());
     EXPECT_EQ(w.text7_box.sel_start(), 1);
     EXPECT_EQ(w.busy_flag, 1);
+}
+
+TEST_F(search, the_search_box_keeps_exactly_what_was_typed) {
+    TOLVIN_fm& w = start();
+    w.settings.comment_flag = 0;
+    w.text7_box.set_text(QStringLiteral("a.jpg b.JPG c.Jpg d.gif e.ht g.PNG"));
+    const std::pair<QString, QString> rows[] = {
+        {"JPG", "b.JPG\r\n"}, {"Jpg", "c.Jpg\r\n"}, {"g", "a.jpg\r\nc.Jpg\r\nd.gif\r\ng.PNG\r\n"},
+        {"ht", "e.ht\r\n"},   {"PNG", "g.PNG\r\n"}, // an item in another case
+    };
+    for (const auto& [typed, listed] : rows) {
+        SCOPED_TRACE(typed.toStdString());
+        w.Combo3->setFocus();
+        w.Combo3->lineEdit()->selectAll();
+        QTest::keyClicks(w.Combo3, typed);
+        QTest::keyClick(w.Combo3, Qt::Key_Return);
+        w.Text7->setFocus();
+        settle();
+        EXPECT_EQ(w.Combo3->currentText(), typed);
+        QTest::mouseClick(w.Command13, Qt::LeftButton);
+        EXPECT_EQ(w.result_window().text1_box.text(), listed);
+        EXPECT_EQ(w.result_window().windowTitle(),
+                  QStringLiteral("TOLVIN リスト (%1)").arg(listed.count(u'\n')));
+        w.activateWindow();
+        w.text7_box.set_selection(0);
+        QTest::mouseClick(w.Command9, Qt::LeftButton);
+        EXPECT_EQ(w.text7_box.sel_text(), typed);
+    }
+    // Taken from the list by ">>", and put back at the demonstration's end.
+    w.text7_box.set_selection(8, 3);
+    QTest::mouseClick(w.Command1, Qt::LeftButton);
+    QTest::mouseClick(w.Command10, Qt::LeftButton);
+    QTest::mouseClick(w.Command11, Qt::LeftButton);
+    w.Combo3->setFocus();
+    QTest::keyClick(w.Combo3, Qt::Key_Return);
+    w.Text7->setFocus();
+    EXPECT_EQ(w.Combo3->currentText(), QStringLiteral("JPG"));
+    EXPECT_TRUE(services.messages.empty());
 }

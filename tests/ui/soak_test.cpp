@@ -102,6 +102,12 @@ class soak : public ui_fixture {
         const QString list = fm->text7_box.text();
         if (has_lone_break(list))
             return fail("a lone CR or LF in the list: " + printable(list, 200));
+        // Whatever way a text came in, the list and every text undo may bring back fit.
+        if (!fits_list_limit(static_cast<std::size_t>(list.size())))
+            return fail("a list of " + std::to_string(list.size()) + " characters");
+        for (std::int32_t slot = 0; slot < undo_ring::slot_count; ++slot)
+            if (!fits_list_limit(fm->undo_history.text_length(slot)))
+                return fail("undo slot " + std::to_string(slot) + " past the limit");
         if (fm->Command6->isEnabled() != fm->undo_history.can_undo() ||
             fm->Command7->isEnabled() != fm->undo_history.can_redo())
             return fail("the undo buttons disagree with the history");
