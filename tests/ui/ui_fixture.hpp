@@ -73,7 +73,7 @@ class ui_fixture : public ::testing::Test {
             tolvin::save_settings(s, later);
         }
         store = std::make_unique<QSettings>(ini_path(), QSettings::IniFormat);
-        fm = std::make_unique<tolvin::TOLVIN_fm>(*services_used, *store);
+        fm = std::make_unique<tolvin::TOLVIN_fm>(services, *store);
         fm->Form_Load();
         if (fm->Timer1->isActive() && !keep_splash) {
             fm->Timer1_Timer();
@@ -91,8 +91,6 @@ class ui_fixture : public ::testing::Test {
 
     QTemporaryDir dir;
     fake_services services;
-    // What the main window is given: the fake, unless a test puts the real part in.
-    tolvin::platform_services* services_used = &services;
     std::unique_ptr<QSettings> store;
     std::unique_ptr<tolvin::TOLVIN_fm> fm;
 };
