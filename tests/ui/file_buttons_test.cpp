@@ -182,51 +182,44 @@ class qt_file_dialogs : public file_buttons {
   protected:
     qt_file_dialogs() { services.file_dialogs = &real; }
 
-    // Presses the button and acts the user's part in the dialog from inside its event
-    // loop, given its filter list and name box; a dialog left open is cancelled.
-    void in_dialog_of(QPushButton* button,
-                      const std::function<void(QFileDialog&, QComboBox&, QLineEdit&)>& act) {
+    // Presses the button and acts in the dialog from inside its event loop. A dialog
+    // left open is cancelled; a question it asks fails the test.
+    void in_dialog_of(QPushButton* button, const std::function<void(QFileDialog&)>& act) {
         QTimer::singleShot(0, [&] {
             auto* d = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
             ASSERT_NE(d, nullptr);
-            // A question the dialog asks, as before replacing a file, fails the test.
             QTimer::singleShot(200, [] {
                 if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                    ADD_FAILURE() << "unexpected question: " << box->text().toStdString();
+                    ADD_FAILURE() << box->text().toStdString();
                     box->reject();
                 }
             });
-            d->activateWindow();
-            EXPECT_TRUE(QTest::qWaitForWindowActive(d));
-            act(*d, *d->findChild<QComboBox*>(QStringLiteral("fileTypeCombo")),
-                *d->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")));
+            act(*d);
             if (d->isVisible())
                 d->reject();
         });
         QTest::mouseClick(button, Qt::LeftButton);
     }
-    // Pastes the name into the name box, unless it is null, and presses Enter.
-    static void accept(QLineEdit& box, const QString& name = QString()) {
-        box.setFocus();
+    static QComboBox& filters(QFileDialog& d) { return *d.findChild<QComboBox*>("fileTypeCombo"); }
+    static QLineEdit& box(QFileDialog& d) { return *d.findChild<QLineEdit*>("fileNameEdit"); }
+    // Pastes the name into the name box, unless it is null, and presses Enter there.
+    static void accept(QFileDialog& d, const QString& name = QString()) {
+        d.activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&d));
+        box(d).setFocus();
         if (!name.isNull())
-            box.setText(name);
-        QTest::keyClick(&box, Qt::Key_Return);
-    }
-    static void next_filter(QComboBox& filters) {
-        filters.setFocus();
-        QTest::keyClick(&filters, Qt::Key_Down);
+            box(d).setText(name);
+        QTest::keyClick(&box(d), Qt::Key_Return);
     }
     std::pair<int, int> starting_filters() {
         std::pair<int, int> shown;
-        in_dialog_of(fm->Command3,
-                     [&](QFileDialog&, QComboBox& c, QLineEdit&) { shown.first = c.currentIndex(); });
-        in_dialog_of(fm->Command4,
-                     [&](QFileDialog&, QComboBox& c, QLineEdit&) { shown.second = c.currentIndex(); });
+        in_dialog_of(fm->Command3, [&](QFileDialog& d) { shown.first = filters(d).currentIndex(); });
+        in_dialog_of(fm->Command4, [&](QFileDialog& d) { shown.second = filters(d).currentIndex(); });
         return shown;
     }
-    // Whether the dialog lists the name, once its folder is read and `loaded` is listed.
-    static bool lists(QFileDialog& d, const QString& loaded, const QString& name) {
-        auto* view = d.findChild<QListView*>(QStringLiteral("listView"));
+    // The names the dialog lists once its folder is read, which `loaded` tells.
+    static QStringList listed(QFileDialog& d, const QString& loaded) {
+        auto* view = d.findChild<QListView*>("listView");
         QStringList names;
         for (int tries = 0; tries < 200 && !names.contains(loaded); ++tries) {
             QTest::qWait(10);
@@ -234,7 +227,7 @@ class qt_file_dialogs : public file_buttons {
             for (int row = 0; row < view->model()->rowCount(view->rootIndex()); ++row)
                 names.push_back(view->model()->index(row, 0, view->rootIndex()).data().toString());
         }
-        return names.contains(name);
+        return names;
     }
 
     qt_platform_services real;
@@ -245,9 +238,9 @@ TEST_F(qt_file_dialogs, keep_the_selected_filter_until_the_extension_changes) {
     const QString list = file("list.txt", "a\r\n");
     const QString saved = dir.filePath(QStringLiteral("saved.lst"));
     for (auto [button, name] : {std::pair{w.Command3, list}, std::pair{w.Command4, saved}}) {
-        in_dialog_of(button, [&](QFileDialog&, QComboBox& filters, QLineEdit& box) {
-            next_filter(filters);
-            accept(box, name);
+        in_dialog_of(button, [&](QFileDialog& d) {
+            QTest::keyClick(&filters(d), Qt::Key_Down);
+            accept(d, name);
         });
     }
     EXPECT_EQ(std::pair(w.settings.file_name1, w.settings.file_name2), std::pair(list, saved));
@@ -265,10 +258,10 @@ TEST_F(qt_file_dialogs, all_files_lists_names_without_a_dot) {
     TOLVIN_fm& w = start();
     w.settings.file_name1 = file("a.txt", "a\r\n");
     const QString as_typed = QFileInfo(file("saved as typed", "b\r\n")).fileName();
-    in_dialog_of(w.Command3, [&](QFileDialog& d, QComboBox& filters, QLineEdit&) {
-        EXPECT_FALSE(lists(d, QStringLiteral("a.txt"), as_typed));
-        next_filter(filters);
-        EXPECT_TRUE(lists(d, as_typed, as_typed));
+    in_dialog_of(w.Command3, [&](QFileDialog& d) {
+        EXPECT_FALSE(listed(d, QStringLiteral("a.txt")).contains(as_typed));
+        QTest::keyClick(&filters(d), Qt::Key_Down);
+        EXPECT_TRUE(listed(d, as_typed).contains(as_typed));
     });
 }
 
@@ -280,13 +273,13 @@ TEST_F(qt_file_dialogs, any_name_opens_is_offered_again_and_saves_whole) {
         const QString path = file(name, name);
         const QString saved = path + QStringLiteral(" 2");
         QString offered;
-        in_dialog_of(w.Command3, [&](QFileDialog&, QComboBox&, QLineEdit& box) { accept(box, path); });
+        in_dialog_of(w.Command3, [&](QFileDialog& d) { accept(d, path); });
         w.text7_box.set_text(QString());
-        in_dialog_of(w.Command3, [&](QFileDialog&, QComboBox&, QLineEdit& box) {
-            offered = box.text();
-            accept(box);
+        in_dialog_of(w.Command3, [&](QFileDialog& d) {
+            offered = box(d).text();
+            accept(d);
         });
-        in_dialog_of(w.Command4, [&](QFileDialog&, QComboBox&, QLineEdit& box) { accept(box, saved); });
+        in_dialog_of(w.Command4, [&](QFileDialog& d) { accept(d, saved); });
         EXPECT_EQ(offered, QString::fromUtf8(name));
         EXPECT_EQ(w.text7_box.text(), offered + QStringLiteral("\r\n"));
         EXPECT_EQ(std::pair(w.settings.file_name1, w.settings.file_name2), std::pair(path, saved));
