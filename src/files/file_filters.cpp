@@ -71,6 +71,10 @@ QStringList qt_name_filters(const QString& filter) {
     for (const file_filter& f : split_filter(filter)) {
         QStringList patterns;
         for (QString pattern : f.patterns) {
+            // "*.*" means every file, as it does where these filter strings come from; a
+            // Qt pattern would want a dot in the name, hiding lists saved without one.
+            if (pattern == u"*.*")
+                pattern = QStringLiteral("*");
             for (QChar& c : pattern) {
                 if (!fits_qt_pattern(c))
                     c = u'?';

@@ -26,7 +26,8 @@ std::vector<file_filter> split_filter(const QString& filter);
 
 // One Qt name filter per pair: "description (patterns)". Shown with the details
 // hidden, the dialog displays the description exactly and filters by the patterns.
-// Characters a Qt pattern list cannot hold match as "?", any one character.
+// Characters a Qt pattern list cannot hold match as "?", any one character; the
+// pattern "*.*" matches every file, names without a dot too.
 QStringList qt_name_filters(const QString& filter);
 
 } // namespace tolvin

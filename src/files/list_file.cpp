@@ -6,7 +6,6 @@
 
 #include <QByteArray>
 #include <QFile>
-#include <QSaveFile>
 #include <QStringDecoder>
 #include <cerrno>
 #include <fcntl.h>
@@ -113,22 +112,6 @@ list_file_read read_list_from(int fd) {
     if (filled > static_cast<qsizetype>(list_file_byte_limit))
         return {list_file_read::too_long, QString(), QString()};
     return list_text_from_bytes(QByteArrayView(bytes.constData(), filled));
-}
-
-QString write_list_file(const QString& path, const QString& text) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
-    const QByteArray bytes = text.toUtf8();
-    // The written bytes are flushed here, so that an error doing so is not passed over.
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        return reason;
-    }
-    if (!file.commit())
-        return file.errorString();
-    return QString();
 }
 
 } // namespace tolvin

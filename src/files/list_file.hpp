@@ -41,9 +41,13 @@ list_file_read read_list_file(const QString& path);
 // The descriptor stays open.
 list_file_read read_list_from(int fd);
 
-// Writes `text` as it is, in UTF-8 without a byte-order mark. The file is replaced only
-// once all of it is written, so a failure leaves an existing file as it was. Returns
-// the system's reason for a failure, or an empty text.
+// Writes `text` as it is, in UTF-8 without a byte-order mark. An existing file is
+// replaced only once all of it is written, so a failure leaves it as it was; where the
+// folder takes no new file, where the new file could not get the old one's owner, and
+// for a file of several hard links, the file is written in place instead, after its
+// space is taken. Mode and owner stay, a symbolic link stays a link to the written
+// file. Only a regular file or a new name is written. Returns the reason for a
+// failure, or an empty text.
 QString write_list_file(const QString& path, const QString& text);
 
 } // namespace tolvin

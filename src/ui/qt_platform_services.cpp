@@ -6,6 +6,8 @@
 #include <QDialog>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QUrl>
 #include <cstdio>
@@ -20,23 +22,82 @@ namespace tolvin {
 
 namespace {
 
+// The index of the filter the dialog has selected among the request's filters, or -1.
+std::int32_t selected_filter_index(const QFileDialog& dialog, const file_dialog_request& request) {
+    // Qt gives the whole name filter, or with the details hidden (Qt 6.4) the
+    // description alone as it shows it, spaces simplified.
+    const QString selected = dialog.selectedNameFilter();
+    const QStringList names = qt_name_filters(request.filter);
+    qsizetype index = names.indexOf(selected);
+    const std::vector<file_filter> filters = split_filter(request.filter);
+    for (std::size_t i = 0; index < 0 && i < filters.size(); ++i) {
+        if (filters[i].description.simplified() == selected.simplified())
+            index = static_cast<qsizetype>(i);
+    }
+    return static_cast<std::int32_t>(index);
+}
+
+// Qt's own file dialog, taking the name in its name box whole. Qt reads double quotes
+// there as marks around several names and would cut a name holding one at its
+// quotes; these dialogs choose one file, so the box always holds one name.
+class list_file_dialog final : public QFileDialog {
+  public:
+    using QFileDialog::QFileDialog;
+
+    // The file the user chose, once the dialog is accepted.
+    QString chosen_file() const {
+        if (!whole_name_.isEmpty())
+            return whole_name_;
+        const QStringList chosen = selectedFiles();
+        return chosen.isEmpty() ? QString() : chosen.first();
+    }
+
+    void accept() override {
+        auto* box = findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        const QString typed = box != nullptr ? box->text() : QString();
+        if (!typed.contains(u'"')) {
+            whole_name_.clear();
+            QFileDialog::accept();
+            return;
+        }
+        const QString path = directory().absoluteFilePath(typed);
+        const QFileInfo info(path);
+        if (info.isDir()) {
+            setDirectory(path);
+            box->clear();
+            return;
+        }
+        // The question Qt's dialog itself asks before an existing file is replaced.
+        if (acceptMode() == AcceptSave && info.exists() && !testOption(DontConfirmOverwrite) &&
+            QMessageBox::warning(this, windowTitle(),
+                                 tr("%1 already exists.\nDo you want to replace it?").arg(info.fileName()),
+                                 QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes)
+            return;
+        whole_name_ = path;
+        QDialog::accept();
+    }
+
+  private:
+    QString whole_name_;
+};
+
 QString run_file_dialog(QWidget* parent, const file_dialog_request& request, std::int32_t& filter_index,
                         QFileDialog::AcceptMode mode, QString& folder) {
-    QFileDialog dialog(parent);
+    list_file_dialog dialog(parent);
     dialog.setAcceptMode(mode);
     if (!folder.isEmpty())
         dialog.setDirectory(folder);
     prepare_file_dialog(dialog, request, filter_index);
     if (dialog.exec() != QDialog::Accepted)
         return QString();
-    const QStringList chosen = dialog.selectedFiles();
-    if (chosen.isEmpty() || chosen.first().isEmpty())
+    const QString chosen = dialog.chosen_file();
+    if (chosen.isEmpty())
         return QString();
-    const qsizetype selected = dialog.nameFilters().indexOf(dialog.selectedNameFilter());
+    const std::int32_t selected = selected_filter_index(dialog, request);
     if (selected >= 0)
-        filter_index = static_cast<std::int32_t>(selected);
+        filter_index = selected;
     folder = dialog.directory().absolutePath();
-    return chosen.first();
+    return chosen;
 }
 
 // Starts the desktop's default application for plain text on the file, passing the

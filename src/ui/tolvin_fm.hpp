@@ -182,6 +182,9 @@ class TOLVIN_fm : public QWidget {
     // its next use (0 is the first filter). The options window resets both.
     std::int32_t open_filter_index = 0;
     std::int32_t save_filter_index = 0;
+    // The file last read by an open, which the view button shows. file_name1 is the
+    // name the open dialog offers next, also after a name that could not be read.
+    QString opened_file;
 
     // The help text put into the list at a later start.
     static QString help_text();

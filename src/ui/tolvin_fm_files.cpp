@@ -49,6 +49,7 @@ void TOLVIN_fm::open_chosen_file(busy_scope& busy, const QString& path) {
     const list_file_read file = read_list_file(settings.file_name1);
     if (file.status == list_file_read::unreadable)
         return;
+    opened_file = settings.file_name1;
     std::int32_t refused = 1;
     if (file.status == list_file_read::too_long)
         show_limit_message(0);
@@ -89,7 +90,7 @@ void TOLVIN_fm::Command4_Click() {
 }
 
 void TOLVIN_fm::Command8_Click() {
-    services_.show_in_text_editor(settings.file_name1);
+    services_.show_in_text_editor(opened_file);
 }
 
 } // namespace tolvin

@@ -77,7 +77,7 @@ TEST(qt_name_filters, keep_each_description_and_its_patterns) {
         {five_types,
          {QStringLiteral(
               "txt lst html cgiファイル(*.txt *.lst *.html *.htm *.cgi) (*.txt *.lst *.html *.htm *.cgi)"),
-          QStringLiteral("すべてのファイル(*.*) (*.*)")}},
+          QStringLiteral("すべてのファイル(*.*) (*)")}},
         // The description names fewer types than the patterns hold.
         {QStringLiteral("txt ファイル(*.txt)|*.txt;*.text"),
          {QStringLiteral("txt ファイル(*.txt) (*.txt *.text)")}},

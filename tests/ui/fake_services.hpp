@@ -37,14 +37,20 @@ class fake_services final : public tolvin::platform_services {
         messages.push_back({title, text, icon});
     }
 
-    QString open_file_dialog(QWidget*, const tolvin::file_dialog_request& request,
+    QString open_file_dialog(QWidget* parent, const tolvin::file_dialog_request& request,
                              std::int32_t& filter_index) override {
+        if (file_dialogs != nullptr)
+            return file_dialogs->open_file_dialog(parent, request, filter_index);
         return answer(false, request, filter_index);
     }
-    QString save_file_dialog(QWidget*, const tolvin::file_dialog_request& request,
+    QString save_file_dialog(QWidget* parent, const tolvin::file_dialog_request& request,
                              std::int32_t& filter_index) override {
+        if (file_dialogs != nullptr)
+            return file_dialogs->save_file_dialog(parent, request, filter_index);
         return answer(true, request, filter_index);
     }
+    // Where set, the real file dialogs are shown instead of the scripted answers.
+    tolvin::platform_services* file_dialogs = nullptr;
     void show_in_text_editor(const QString& path) override { editor_files.push_back(path); }
 
     std::vector<recorded_message> messages;

@@ -3,12 +3,17 @@
 #include "ui_fixture.hpp"
 
 #include "files/file_filters.hpp"
+#include "ui/option_fm.hpp"
 #include "ui/qt_platform_services.hpp"
 
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QListView>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
@@ -157,6 +162,10 @@ TEST_F(file_buttons, view_shows_the_opened_file_not_the_saved_one) {
     save(dir.filePath(QStringLiteral("saved.txt")));
     QTest::mouseClick(w.Command8, Qt::LeftButton);
     EXPECT_EQ(services.editor_files, std::vector<QString>{opened});
+    // A name that could not be read is offered again, but not shown.
+    open(dir.filePath(QStringLiteral("missing.txt")));
+    QTest::mouseClick(w.Command8, Qt::LeftButton);
+    EXPECT_EQ(services.editor_files, (std::vector<QString>{opened, opened}));
 }
 
 TEST_F(file_buttons, open_and_save_are_refused_while_another_handler_runs) {
@@ -166,6 +175,110 @@ TEST_F(file_buttons, open_and_save_are_refused_while_another_handler_runs) {
     QTest::mouseClick(w.Command4, Qt::LeftButton);
     EXPECT_TRUE(services.dialogs.empty());
     EXPECT_EQ(w.busy_flag, 1);
+}
+
+// Qt's own file dialogs in the main window, driven as a user drives them.
+class qt_file_dialogs : public file_buttons {
+  protected:
+    qt_file_dialogs() { services.file_dialogs = &real; }
+
+    // Presses the button and acts in the dialog from inside its event loop. A dialog
+    // left open is cancelled; a question it asks fails the test.
+    void in_dialog_of(QPushButton* button, const std::function<void(QFileDialog&)>& act) {
+        QTimer::singleShot(0, [&] {
+            auto* d = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(d, nullptr);
+            QTimer::singleShot(200, [] {
+                if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                    ADD_FAILURE() << box->text().toStdString();
+                    box->reject();
+                }
+            });
+            act(*d);
+            if (d->isVisible())
+                d->reject();
+        });
+        QTest::mouseClick(button, Qt::LeftButton);
+    }
+    static QComboBox& filters(QFileDialog& d) { return *d.findChild<QComboBox*>("fileTypeCombo"); }
+    static QLineEdit& box(QFileDialog& d) { return *d.findChild<QLineEdit*>("fileNameEdit"); }
+    // Pastes the name into the name box, unless it is null, and presses Enter there.
+    static void accept(QFileDialog& d, const QString& name = QString()) {
+        d.activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&d));
+        box(d).setFocus();
+        if (!name.isNull())
+            box(d).setText(name);
+        QTest::keyClick(&box(d), Qt::Key_Return);
+    }
+    std::pair<int, int> starting_filters() {
+        std::pair<int, int> shown;
+        in_dialog_of(fm->Command3, [&](QFileDialog& d) { shown.first = filters(d).currentIndex(); });
+        in_dialog_of(fm->Command4, [&](QFileDialog& d) { shown.second = filters(d).currentIndex(); });
+        return shown;
+    }
+    // Whether the dialog lists the name once it has read its folder.
+    static bool lists(QFileDialog& d, const QString& name) {
+        auto* view = d.findChild<QListView*>("listView");
+        for (int tries = 0; tries < 200; ++tries, QTest::qWait(10)) {
+            for (int row = 0; row < view->model()->rowCount(view->rootIndex()); ++row) {
+                if (view->model()->index(row, 0, view->rootIndex()).data() == name)
+                    return true;
+            }
+        }
+        return false;
+    }
+
+    qt_platform_services real;
+};
+
+TEST_F(qt_file_dialogs, keep_the_selected_filter_until_the_extension_changes) {
+    TOLVIN_fm& w = start();
+    const QString list = file("list.txt", "a\r\n");
+    const QString saved = dir.filePath(QStringLiteral("saved.lst"));
+    file("saved as typed", "b\r\n");
+    w.settings.file_name1 = list;
+    w.settings.file_name2 = saved;
+    w.settings.save_type_flag = 1;
+    for (auto [button, name] : {std::pair{w.Command3, list}, std::pair{w.Command4, saved}}) {
+        in_dialog_of(button, [&](QFileDialog& d) {
+            QTest::keyClick(&filters(d), Qt::Key_Down);
+            // "すべてのファイル(*.*)" lists a name without a dot.
+            EXPECT_TRUE(button != w.Command3 || lists(d, QStringLiteral("saved as typed")));
+            accept(d, name);
+        });
+    }
+    EXPECT_EQ(std::pair(w.settings.file_name1, w.settings.file_name2), std::pair(list, saved));
+    EXPECT_EQ(starting_filters(), std::pair(1, 1));
+
+    QTest::mouseClick(w.Command18, Qt::LeftButton);
+    settle();
+    ASSERT_NE(w.options_window(), nullptr);
+    w.options_window()->Combo1->setCurrentText(QStringLiteral("lst"));
+    QTest::mouseClick(w.options_window()->Command1, Qt::LeftButton);
+    EXPECT_EQ(starting_filters(), std::pair(0, 0));
+}
+
+TEST_F(qt_file_dialogs, any_name_opens_is_offered_again_and_saves_whole) {
+    TOLVIN_fm& w = start();
+    w.settings.save_type_flag = 1;
+    for (const char* name : {"quote ' and \" too.txt", "\"wrapped\"", "ends in quote\"", "-leading dash.txt",
+                             "semi;colon $(touch x) %f.txt", "日本語 リスト.txt"}) {
+        const QString path = file(name, name);
+        const QString saved = path + QStringLiteral(" 2");
+        QString offered;
+        in_dialog_of(w.Command3, [&](QFileDialog& d) { accept(d, path); });
+        w.text7_box.set_text(QString());
+        in_dialog_of(w.Command3, [&](QFileDialog& d) {
+            offered = box(d).text();
+            accept(d);
+        });
+        in_dialog_of(w.Command4, [&](QFileDialog& d) { accept(d, saved); });
+        EXPECT_EQ(offered, QString::fromUtf8(name));
+        EXPECT_EQ(w.text7_box.text(), offered + QStringLiteral("\r\n"));
+        EXPECT_EQ(std::pair(w.settings.file_name1, w.settings.file_name2), std::pair(path, saved));
+        EXPECT_EQ(contents(saved), QByteArray(name) + "\r\n");
+    }
 }
 
 TEST(qt_file_dialog, shows_each_description_exactly_and_starts_on_the_given_filter) {
