@@ -9,6 +9,7 @@
 #include "ui/verjo.hpp"
 #include "ui/window_roles.hpp"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QKeyEvent>
@@ -98,6 +99,8 @@ void TOLVIN_fm::Form_Load() {
     } else {
         // The first start: the greeting waits for its "OK", then the demonstration.
         services_.run_modal(*about);
+        if (unloaded_) // the program was ended while the greeting waited
+            return;
         Command10_Click();
         settings.first_flag = 1;
     }
@@ -184,9 +187,23 @@ void TOLVIN_fm::Form_Unload() {
     // Every other window goes with the main window; the application ends when its
     // last window has closed.
     unload_result_window();
+    if (options_window_)
+        options_window_->close();
     if (about_window_)
-        about_window_->close();
+        about_window_->unload();
     unloaded_ = true;
+}
+
+void TOLVIN_fm::end_program() {
+    if (unloaded_)
+        return;
+    // Windows that wait for an answer go unanswered, as cancelled: their event loops
+    // end, and nothing they were asked for is done.
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (w != this && w->isVisible() && w->isModal())
+            w->hide();
+    }
+    close();
 }
 
 list_fm& TOLVIN_fm::result_window() {

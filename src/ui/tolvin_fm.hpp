@@ -107,6 +107,12 @@ class TOLVIN_fm : public QWidget {
     void Form_Resize();
     void Form_QueryUnload();
     void Form_Unload();
+    // Ends the program as closing the main window does (settings written), also while
+    // a message or a dialog waits for the user: the way a session's end or a signal
+    // closes it.
+    void end_program();
+    // Whether the main window has closed: the program is over.
+    bool is_unloaded() const { return unloaded_; }
     void Timer1_Timer();
 
     void Command1_Click();  // ">>": the selection becomes the search string
