@@ -159,7 +159,7 @@ TEST_P(extension_change, ok_stores_the_extension_as_typed_and_resets_the_dialogs
     if (p.defaults_at_start) {
         // A store without every key is unusable: the defaults, and the first start's greeting.
         write_store({{"first_flag", "1"}});
-        services.modal_answer = [](QDialog& greeting) { greeting.close(); };
+        services.modal_answer = [](QDialog& greeting) { greeting.accept(); };
         start();
     } else
         open();
