@@ -23,7 +23,10 @@
 namespace tolvin {
 
 TOLVIN_fm::TOLVIN_fm(platform_services& services, QSettings& store)
-    : Text7(new QPlainTextEdit), text7_box(Text7), services_(services), store_(store) {
+    : Text7(new QPlainTextEdit), text7_box(Text7), services_(services), store_(store), restoring_([this] {
+          if (!unloaded_ && window_state(this) == 0)
+              Form_Resize();
+      }) {
     install_window_roles();
     build_controls();
     connect_handlers();
@@ -268,9 +271,11 @@ void TOLVIN_fm::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
     if (unloaded_)
         return;
-    if (event->type() == QEvent::WindowStateChange && !crlf.isEmpty())
+    if (event->type() == QEvent::WindowStateChange && !crlf.isEmpty()) {
+        if (window_state(this) == 0)
+            restoring_.restored();
         Form_Resize();
-    else if (event->type() == QEvent::ActivationChange && isActiveWindow())
+    } else if (event->type() == QEvent::ActivationChange && isActiveWindow())
         Form_Activate();
 }
 

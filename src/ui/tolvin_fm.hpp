@@ -6,6 +6,7 @@
 #include "core/undo_ring.hpp"
 #include "settings/settings_record.hpp"
 #include "ui/list_box.hpp"
+#include "ui/restore_settle.hpp"
 
 #include <QPointer>
 #include <QString>
@@ -239,6 +240,7 @@ class TOLVIN_fm : public QWidget {
     bool composing_ = false; // an input method is updating its uncommitted text
     QPointer<option_fm> options_window_;
     QPointer<verjo> about_window_;
+    restore_settle restoring_; // a restored window is placed once it has settled
 };
 
 } // namespace tolvin
