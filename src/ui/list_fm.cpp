@@ -80,8 +80,10 @@ void list_fm::Form_QueryUnload() {
     settings_.lw_windowstate = window_state(this);
     const twips_rect normal = normal_outer_geometry(this);
     set_window_state(this, 0);
-    settings_.lw_left = normal.left;
-    settings_.lw_top = normal.top;
+    if (windows_can_be_placed()) { // else the stored position stays, as in the main window
+        settings_.lw_left = normal.left;
+        settings_.lw_top = normal.top;
+    }
     settings_.lw_width = normal.width;
     settings_.lw_height = normal.height;
 }

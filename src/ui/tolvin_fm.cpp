@@ -165,8 +165,12 @@ void TOLVIN_fm::save_to_store() {
     settings.main_windowstate = state == 1 ? 0 : state;
     const twips_rect normal = normal_outer_geometry(this);
     set_window_state(this, 0);
-    settings.main_left = normal.left;
-    settings.main_top = normal.top;
+    // Where the window cannot learn its position, the stored one stays as it was, for
+    // the next session that can place it.
+    if (windows_can_be_placed()) {
+        settings.main_left = normal.left;
+        settings.main_top = normal.top;
+    }
     settings.main_width = normal.width;
     settings.main_height = normal.height;
     const QString failure = save_settings(store_, settings);

@@ -81,6 +81,10 @@ twips_size design_outer_size(const QWidget* window, int frame_w, int frame_h) {
     return {twips_of(window->width()) + frame_w, twips_of(window->height()) + frame_h};
 }
 
+bool windows_can_be_placed() {
+    return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
 std::int32_t window_state(const QWidget* window) {
     const Qt::WindowStates s = window->windowState();
     if (s & Qt::WindowMinimized)
