@@ -147,6 +147,8 @@ void option_fm::Command1_Click() {
         services_.message_box(this, QStringLiteral("TOLVIN"),
                               QStringLiteral("保存時のファイル拡張子が入力されていません"),
                               message_icon::none);
+        if (owner_.is_unloaded()) // the program ended while the message waited
+            return;
         bring_forward();
         Combo1->setFocus();
         return;
