@@ -11,6 +11,8 @@ packages=(
     qt6-translations-l10n                       # Qt's own texts (menus, dialogs) in the desktop's language
     libgtest-dev libgmock-dev libbenchmark-dev  # tests and benchmarks
     xvfb xauth libx11-dev                       # end-to-end test under a virtual X server
+    openbox xdotool                             # end-to-end tests under a window manager
+    qt6-wayland weston                          # Wayland: the platform plugin and a headless compositor
     libglib2.0-dev pkg-config                   # GIO: the desktop's text editor for list files
     clang libclang-rt-14-dev                    # fuzz targets (libFuzzer, sanitizers)
     desktop-file-utils appstream                # checks of the desktop entry and the metainfo
