@@ -211,9 +211,6 @@ void TOLVIN_fm::end_program() {
             w->hide();
     }
     close();
-    // Whatever handler waited in one of those windows returns into an event loop that
-    // ends: the program is over even if it would show a window again.
-    QCoreApplication::exit(0);
 }
 
 list_fm& TOLVIN_fm::result_window() {
