@@ -11,8 +11,9 @@ packages=(
     qt6-translations-l10n                       # Qt's own texts (menus, dialogs) in the desktop's language
     libgtest-dev libgmock-dev libbenchmark-dev  # tests and benchmarks
     xvfb xauth libx11-dev                       # end-to-end test under a virtual X server
-    openbox dbus-daemon                         # a window manager and a D-Bus session around the program
+    openbox xdotool dbus-daemon                 # a window manager and a D-Bus session around the program
     at-spi2-core python3-gi gir1.2-atspi-2.0    # its windows walked over the accessibility bus
+    qt6-wayland weston                          # Wayland: the platform plugin and a headless compositor
     libglib2.0-dev pkg-config                   # GIO: the desktop's text editor for list files
     libicu-dev                                  # ICU: the encodings of list files without a mark
     clang libclang-rt-14-dev                    # fuzz targets (libFuzzer, sanitizers)

@@ -1,5 +1,6 @@
 // Starts TOLVIN: the application, the real platform services and the per-user
 // settings store, then the main window.
+#include "quit_signals.hpp"
 #include "ui/icons.hpp"
 #include "ui/qt_platform_services.hpp"
 #include "ui/qt_translations.hpp"
@@ -81,6 +82,10 @@ int main(int argc, char** argv) {
                     QStringLiteral("TOLVIN"));
     tolvin::qt_platform_services services;
     tolvin::TOLVIN_fm main_window(services, store);
+    // A session's end or a kill closes the program as its window's close does.
+    tolvin::quit_signals quit_on_signal([&main_window] { main_window.end_program(); });
     main_window.Form_Load();
+    if (main_window.is_unloaded()) // ended during the first-run greeting
+        return 0;
     return QApplication::exec();
 }

@@ -20,8 +20,11 @@ constexpr int copy_button_width = 1605;
 } // namespace
 
 list_fm::list_fm(settings_record& settings)
-    : Text1(new QPlainTextEdit(this)), Command1(new QPushButton(this)), text1_box(Text1),
-      settings_(settings) {
+    : Text1(new QPlainTextEdit(this)), Command1(new QPushButton(this)), text1_box(Text1), settings_(settings),
+      restoring_([this] {
+          if (window_state(this) == 0)
+              Form_Resize();
+      }) {
     install_window_roles();
     setObjectName(QStringLiteral("list_fm"));
     setWindowTitle(QStringLiteral("TOLVIN リスト"));
@@ -61,7 +64,7 @@ void list_fm::move_window(std::int32_t l, std::int32_t t, std::int32_t w, std::i
 
 void list_fm::Form_Resize() {
     const std::int32_t state = window_state(this);
-    if (state == 0) {
+    if (state == 0 && !restoring_.waiting()) {
         const twips_rect r = outer_geometry(this);
         move_window(r.left, r.top, r.width, r.height);
     }
@@ -77,8 +80,10 @@ void list_fm::Form_QueryUnload() {
     settings_.lw_windowstate = window_state(this);
     const twips_rect normal = normal_outer_geometry(this);
     set_window_state(this, 0);
-    settings_.lw_left = normal.left;
-    settings_.lw_top = normal.top;
+    if (windows_can_be_placed()) { // else the stored position stays, as in the main window
+        settings_.lw_left = normal.left;
+        settings_.lw_top = normal.top;
+    }
     settings_.lw_width = normal.width;
     settings_.lw_height = normal.height;
 }
@@ -96,19 +101,24 @@ void list_fm::showEvent(QShowEvent* event) {
 
 void list_fm::moveEvent(QMoveEvent* event) {
     QWidget::moveEvent(event);
+    restoring_.geometry_changed();
     settle_outer_geometry(this);
 }
 
 void list_fm::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
+    restoring_.geometry_changed();
     settle_outer_geometry(this);
     Form_Resize();
 }
 
 void list_fm::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
-    if (event->type() == QEvent::WindowStateChange)
+    if (event->type() == QEvent::WindowStateChange) {
+        if (window_state(this) == 0)
+            restoring_.restored();
         Form_Resize();
+    }
 }
 
 void list_fm::closeEvent(QCloseEvent* event) {

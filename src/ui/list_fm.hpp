@@ -4,6 +4,7 @@
 
 #include "settings/settings_record.hpp"
 #include "ui/list_box.hpp"
+#include "ui/restore_settle.hpp"
 
 #include <QWidget>
 #include <cstdint>
@@ -45,6 +46,7 @@ class list_fm : public QWidget {
 
   private:
     settings_record& settings_;
+    restore_settle restoring_; // a restored window is placed once it has settled
 };
 
 } // namespace tolvin

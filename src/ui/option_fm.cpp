@@ -45,8 +45,11 @@ QLabel* label(QWidget* parent, const char* name, const QString& caption) {
 
 } // namespace
 
+// A dialog rather than a tool window (_NET_WM_WINDOW_TYPE_UTILITY): window managers
+// leave utility windows out when they hand the focus on, so once the empty-extension
+// message closed, the focus went to the main window, whose activation closes this one.
 option_fm::option_fm(TOLVIN_fm& owner, platform_services& services)
-    : QDialog(&owner, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+    : QDialog(&owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       owner_(owner), services_(services) {
     setObjectName(QStringLiteral("option_fm"));
     setWindowTitle(QStringLiteral("その他の設定"));
@@ -145,6 +148,8 @@ void option_fm::Command1_Click() {
         services_.message_box(this, QStringLiteral("TOLVIN"),
                               QStringLiteral("保存時のファイル拡張子が入力されていません"),
                               message_icon::none);
+        if (owner_.is_unloaded()) // the program ended while the message waited
+            return;
         bring_forward();
         Combo1->setFocus();
         return;

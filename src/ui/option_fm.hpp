@@ -21,7 +21,7 @@ class platform_services;
 class option_fm : public QDialog {
     Q_OBJECT
   public:
-    // A tool window owned by `owner`, whose settings it shows and changes.
+    // A small fixed-size dialog owned by `owner`, whose settings it shows and changes.
     option_fm(TOLVIN_fm& owner, platform_services& services);
 
     QGroupBox* Frame1;      // frame without caption around the settings

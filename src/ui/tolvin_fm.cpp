@@ -10,6 +10,7 @@
 #include "ui/verjo.hpp"
 #include "ui/window_roles.hpp"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QKeyEvent>
@@ -23,7 +24,10 @@
 namespace tolvin {
 
 TOLVIN_fm::TOLVIN_fm(platform_services& services, QSettings& store)
-    : Text7(new list_edit), text7_box(Text7), services_(services), store_(store) {
+    : Text7(new list_edit), text7_box(Text7), services_(services), store_(store), restoring_([this] {
+          if (!unloaded_ && window_state(this) == 0)
+              Form_Resize();
+      }) {
     install_window_roles();
     build_controls();
     connect_handlers();
@@ -100,6 +104,8 @@ void TOLVIN_fm::Form_Load() {
     } else {
         // The first start: the greeting waits for its "OK", then the demonstration.
         services_.run_modal(*about);
+        if (unloaded_) // the program was ended while the greeting waited
+            return;
         Command10_Click();
         settings.first_flag = 1;
     }
@@ -161,8 +167,12 @@ void TOLVIN_fm::save_to_store() {
     settings.main_windowstate = state == 1 ? 0 : state;
     const twips_rect normal = normal_outer_geometry(this);
     set_window_state(this, 0);
-    settings.main_left = normal.left;
-    settings.main_top = normal.top;
+    // Where the window cannot learn its position, the stored one stays as it was, for
+    // the next session that can place it.
+    if (windows_can_be_placed()) {
+        settings.main_left = normal.left;
+        settings.main_top = normal.top;
+    }
     settings.main_width = normal.width;
     settings.main_height = normal.height;
     const QString failure = save_settings(store_, settings);
@@ -186,9 +196,23 @@ void TOLVIN_fm::Form_Unload() {
     // Every other window goes with the main window; the application ends when its
     // last window has closed.
     unload_result_window();
+    if (options_window_)
+        options_window_->close();
     if (about_window_)
-        about_window_->close();
+        about_window_->unload();
     unloaded_ = true;
+}
+
+void TOLVIN_fm::end_program() {
+    if (unloaded_)
+        return;
+    // Windows that wait for an answer go unanswered, as cancelled: their event loops
+    // end, and nothing they were asked for is done.
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (w != this && w->isVisible() && w->isModal())
+            w->hide();
+    }
+    close();
 }
 
 list_fm& TOLVIN_fm::result_window() {
@@ -253,9 +277,11 @@ void TOLVIN_fm::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
     if (unloaded_)
         return;
-    if (event->type() == QEvent::WindowStateChange && !crlf.isEmpty())
+    if (event->type() == QEvent::WindowStateChange && !crlf.isEmpty()) {
+        if (window_state(this) == 0)
+            restoring_.restored();
         Form_Resize();
-    else if (event->type() == QEvent::ActivationChange && isActiveWindow())
+    } else if (event->type() == QEvent::ActivationChange && isActiveWindow())
         Form_Activate();
 }
 

@@ -6,6 +6,7 @@
 #include "core/undo_ring.hpp"
 #include "settings/settings_record.hpp"
 #include "ui/list_box.hpp"
+#include "ui/restore_settle.hpp"
 
 #include <QPointer>
 #include <QString>
@@ -107,6 +108,12 @@ class TOLVIN_fm : public QWidget {
     void Form_Resize();
     void Form_QueryUnload();
     void Form_Unload();
+    // Ends the program as closing the main window does (settings written), also while
+    // a message or a dialog waits for the user: the way a session's end or a signal
+    // closes it.
+    void end_program();
+    // Whether the main window has closed: the program is over.
+    bool is_unloaded() const { return unloaded_; }
     void Timer1_Timer();
 
     void Command1_Click();  // ">>": the selection becomes the search string
@@ -244,6 +251,7 @@ class TOLVIN_fm : public QWidget {
     bool composing_ = false; // an input method is updating its uncommitted text
     QPointer<option_fm> options_window_;
     QPointer<verjo> about_window_;
+    restore_settle restoring_; // a restored window is placed once it has settled
 };
 
 } // namespace tolvin

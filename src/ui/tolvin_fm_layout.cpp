@@ -285,7 +285,7 @@ void TOLVIN_fm::move_window(std::int32_t l, std::int32_t t, std::int32_t w, std:
 }
 
 void TOLVIN_fm::Form_Resize() {
-    if (window_state(this) == 0 && placing_flag == 0) {
+    if (window_state(this) == 0 && placing_flag == 0 && !restoring_.waiting()) {
         const twips_rect r = outer_geometry(this);
         move_window(r.left, r.top, r.width, r.height);
     }
@@ -302,8 +302,15 @@ void TOLVIN_fm::Form_Resize() {
     Text7->resize(to_px(std::max(0, frame6_w - 90)), to_px(std::max(0, frame6_h - 2565)));
     Command10->move(to_px(outer.width - 450), Command10->y());
     Command11->move(to_px(outer.width - 2085), Command11->y());
-    if (window_state(&result_window()) == 1)
-        set_window_state(&result_window(), 0);
+    list_fm& result = result_window();
+    if (window_state(&result) == 1) {
+        set_window_state(&result, 0);
+        // The user brought back the main window: it stays the active one. Window
+        // managers give a window that reappears the focus, and the user's typing
+        // would go into the result list.
+        if (result.isVisible())
+            activateWindow();
+    }
 }
 
 } // namespace tolvin

@@ -43,7 +43,10 @@ twips_rect outer_geometry(const QWidget* window) {
 
 namespace {
 constexpr const char* pending_outer = "tolvin_pending_outer";
-}
+// The outer bounds, in pixels, the window had when it was last seen in the normal
+// state with its frame known.
+constexpr const char* last_normal_outer = "tolvin_normal_outer";
+} // namespace
 
 void set_outer_geometry(QWidget* window, const twips_rect& r) {
     // The first request made before the window is shown is the one to keep: resize
@@ -63,9 +66,12 @@ void set_outer_geometry(QWidget* window, const twips_rect& r) {
 
 void settle_outer_geometry(QWidget* window) {
     const QVariant pending = window->property(pending_outer);
-    if (!pending.isValid() || !window->isVisible() || window->frameGeometry() == window->geometry() ||
-        window_state(window) != 0)
+    if (!window->isVisible() || window->frameGeometry() == window->geometry() || window_state(window) != 0)
         return;
+    if (!pending.isValid()) {
+        window->setProperty(last_normal_outer, window->frameGeometry());
+        return;
+    }
     window->setProperty(pending_outer, QVariant());
     const QRect r = pending.toRect();
     set_outer_geometry(window, {r.x(), r.y(), r.width(), r.height()});
@@ -73,6 +79,10 @@ void settle_outer_geometry(QWidget* window) {
 
 twips_size design_outer_size(const QWidget* window, int frame_w, int frame_h) {
     return {twips_of(window->width()) + frame_w, twips_of(window->height()) + frame_h};
+}
+
+bool windows_can_be_placed() {
+    return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
 }
 
 std::int32_t window_state(const QWidget* window) {
@@ -104,6 +114,13 @@ twips_rect normal_outer_geometry(const QWidget* window) {
     if (pending.isValid()) {
         const QRect r = pending.toRect();
         return {r.x(), r.y(), r.width(), r.height()};
+    }
+    // Measured while it was normal: the frame of a maximised window is not that of a
+    // normal one (no borders, say), and the normal bounds must not change with it.
+    const QVariant last = window->property(last_normal_outer);
+    if (last.isValid()) {
+        const QRect r = last.toRect();
+        return {twips_of(r.x()), twips_of(r.y()), twips_of(r.width()), twips_of(r.height())};
     }
     QRect normal = window->normalGeometry();
     if (!normal.isValid())

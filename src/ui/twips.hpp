@@ -43,6 +43,10 @@ void settle_outer_geometry(QWidget* window);
 // the same way under every window manager.
 twips_size design_outer_size(const QWidget* window, int frame_w, int frame_h);
 
+// Whether the program can place its windows: not on Wayland, where the compositor
+// alone decides where a window stands and a window cannot learn its position.
+bool windows_can_be_placed();
+
 // Window state: 0 normal, 1 minimized, 2 maximized.
 std::int32_t window_state(const QWidget* window);
 void set_window_state(QWidget* window, std::int32_t state);

@@ -4,6 +4,7 @@
 #include "ui/icons.hpp"
 #include "ui/twips.hpp"
 
+#include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
@@ -125,20 +126,37 @@ void verjo::Form_Load() {
          to_px(main.top + main.height / 2 - own.height / 2));
 }
 
-void verjo::Command1_Click() {
+void verjo::close_now() {
+    closing_ = true;
     close();
+}
+
+void verjo::Command1_Click() {
+    close_now();
+}
+
+void verjo::unload() {
+    close_now();
+}
+
+void verjo::closeEvent(QCloseEvent* event) {
+    if (settings_.first_flag == 0 && !closing_) {
+        event->ignore();
+        return;
+    }
+    QDialog::closeEvent(event);
 }
 
 void verjo::Label1_Click() {
-    close();
+    close_now();
 }
 
 void verjo::Label2_Click() {
-    close();
+    close_now();
 }
 
 void verjo::Label3_Click() {
-    close();
+    close_now();
 }
 
 // The greeting stays until its "OK"; the splash goes on any click or key.

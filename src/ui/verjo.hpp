@@ -39,6 +39,9 @@ class verjo : public QDialog {
     void Label2_Click();
     void Label3_Click();
 
+    // Closes the window whatever its face: the program is ending.
+    void unload();
+
     // "ﾊﾞｰｼﾞｮﾝ 1.00  Revision220" for version 1.00.0220.
     static QString version_line(std::int32_t major, std::int32_t minor, std::int32_t revision);
     // The greeting's four paragraphs, an empty line between two.
@@ -47,12 +50,18 @@ class verjo : public QDialog {
   protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    // The greeting refuses close requests (Alt+F4, the window manager's close): only
+    // its "OK" closes it.
+    void closeEvent(QCloseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    void close_now();
+
     const settings_record& settings_;
     QWidget* main_window_;
+    bool closing_ = false; // set by the controls that close at once and by unload()
 };
 
 } // namespace tolvin

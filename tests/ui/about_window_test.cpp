@@ -42,6 +42,7 @@ const closing_case closing_cases[] = {
     {"a click on the title", [](verjo& v) { click(v.Label1); }, outcome::closes, outcome::hidden},
     {"a click on the version", [](verjo& v) { click(v.Label2); }, outcome::closes, outcome::hidden},
     {"a click on the maker", [](verjo& v) { click(v.Label3); }, outcome::closes, outcome::hidden},
+    {"a close request (Alt+F4)", [](verjo& v) { v.close(); }, outcome::closes, outcome::stays},
     {"OK", [](verjo& v) { QTest::mouseClick(v.Command1, Qt::LeftButton); }, outcome::hidden, outcome::closes},
 };
 
@@ -110,7 +111,7 @@ TEST_F(about_window, only_ok_closes_the_greeting) {
             c.act(v);
             closed = !v.isVisible();
             if (!closed)
-                v.close();
+                v.accept();
         };
         start();
         EXPECT_EQ(closed, c.greeting == outcome::closes);

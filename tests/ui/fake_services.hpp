@@ -69,7 +69,7 @@ class fake_services final : public tolvin::platform_services {
             ADD_FAILURE() << "unexpected modal window " << window.objectName().toStdString();
         if (window.isVisible()) {
             ADD_FAILURE() << "the modal window was left open";
-            window.close();
+            window.hide();
         }
     }
 

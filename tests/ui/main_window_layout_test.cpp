@@ -5,6 +5,7 @@
 #include "ui/twips.hpp"
 
 #include <QComboBox>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QGroupBox>
@@ -175,4 +176,34 @@ TEST_F(main_window_layout, a_store_that_cannot_be_written_is_reported_once) {
     ASSERT_EQ(services.messages.size(), 1u);
     EXPECT_EQ(services.messages[0].title, QStringLiteral("TOLVIN"));
     EXPECT_TRUE(services.messages[0].text.contains(ini_path()));
+}
+
+TEST_F(main_window_layout, a_restored_window_is_placed_once_the_window_manager_has_settled) {
+    TOLVIN_fm& w = start();
+    w.setWindowState(Qt::WindowMaximized);
+    settle();
+    w.setWindowState(Qt::WindowNoState);
+    // A window manager's intermediate step: not corrected while the window settles.
+    w.resize(px(3000), px(2000));
+    EXPECT_EQ(w.size(), QSize(px(3000), px(2000)));
+    QTest::qWait(400);
+    EXPECT_EQ(outer_geometry(&w).width, main_min_size.width);
+    EXPECT_EQ(outer_geometry(&w).height, main_min_size.height);
+}
+
+TEST_F(main_window_layout, ending_the_program_closes_as_the_window_does_also_past_a_waiting_dialog) {
+    TOLVIN_fm& w = start();
+    w.Text1->setText(QStringLiteral("kept"));
+    w.Command18_Click();
+    QDialog waiting(&w);
+    waiting.setModal(true);
+    waiting.show();
+    w.end_program();
+    settle();
+    EXPECT_TRUE(w.is_unloaded());
+    EXPECT_FALSE(waiting.isVisible());
+    EXPECT_EQ(w.options_window(), nullptr);
+    QSettings s(ini_path(), QSettings::IniFormat);
+    EXPECT_EQ(s.value("Startup/bk_txt1").toString(), QStringLiteral("kept"));
+    EXPECT_EQ(s.allKeys().size(), 22);
 }

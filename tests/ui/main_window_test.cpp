@@ -56,7 +56,7 @@ TEST_F(main_window, first_start_takes_defaults_and_shows_no_help_text) {
         EXPECT_EQ(w.Timer1->interval(), 2000);
         EXPECT_EQ(w.Command16->toolTip(), w.Label7->toolTip());
         EXPECT_TRUE(services.messages.empty());
-        greeting.close();
+        greeting.accept();
     };
     start();
     EXPECT_EQ(services.modal_windows, 1);

@@ -477,7 +477,7 @@ class soak : public ui_fixture {
 TEST_F(soak, random_user_actions_keep_the_window_sound) {
     start();
     fm->activateWindow();
-    services.modal_answer = [](QDialog& w) { w.close(); };
+    services.modal_answer = [](QDialog& w) { w.accept(); };
     const auto begun = std::chrono::steady_clock::now();
     for (action = 1; action <= soak_actions; ++action) {
         one_action();
