@@ -1,9 +1,11 @@
 #include "ui/icons.hpp"
 
+#include <QIconEngine>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
-#include <QSvgRenderer>
+
+#include <iterator>
 
 namespace tolvin {
 
@@ -169,6 +171,54 @@ QIcon make_tool_icon(tool_picture picture) {
     return QIcon(pm);
 }
 
+constexpr int program_icon_sizes[] = {16, 20, 24, 32, 48, 64, 128, 256};
+
+// The program's icon in every size a window, a task bar or the about window asks for,
+// drawn from its picture when the program was built, so that none is scaled from
+// another. Each size is read when something first draws it, not when a window merely
+// takes the icon as its own; a size between two is scaled down from the larger.
+class program_icon_engine final : public QIconEngine {
+  public:
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
+        const qreal scale = painter->device() != nullptr ? painter->device()->devicePixelRatioF() : 1.0;
+        picture(rect.size() * scale).paint(painter, rect, Qt::AlignCenter, mode, state);
+    }
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        return picture(size).pixmap(size, mode, state);
+    }
+    QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state, qreal scale) override {
+        return picture(size * scale).pixmap(size, scale, mode, state);
+    }
+    QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        return picture(size).actualSize(size, mode, state);
+    }
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
+        QList<QSize> sizes;
+        for (const int side : sides)
+            sizes.append(QSize(side, side));
+        return sizes;
+    }
+    QString key() const override { return QStringLiteral("tolvin_program_icon"); }
+    QIconEngine* clone() const override { return new program_icon_engine(*this); }
+
+  private:
+    static constexpr int sides[] = {16, 20, 24, 32, 48, 64, 128, 256};
+    static constexpr std::size_t count = std::size(sides);
+
+    // The picture of the smallest size that covers the one asked for, else the largest.
+    const QIcon& picture(QSize size) {
+        std::size_t i = 0;
+        while (i + 1 < count && (sides[i] < size.width() || sides[i] < size.height()))
+            ++i;
+        if (pictures_[i].isNull())
+            pictures_[i].addFile(QStringLiteral(":/tolvin/%1x%1/tolvin.png").arg(sides[i]),
+                                 QSize(sides[i], sides[i]));
+        return pictures_[i];
+    }
+
+    QIcon pictures_[count];
+};
+
 } // namespace
 
 QIcon tool_icon(tool_picture picture) {
@@ -181,21 +231,7 @@ QIcon tool_icon(tool_picture picture) {
 }
 
 QIcon program_icon() {
-    // Drawn once from the picture in the resources, at every size a window, a task bar
-    // or the about window asks for, so that none is scaled from another.
-    static const QIcon icon = [] {
-        QSvgRenderer picture(QStringLiteral(":/tolvin/tolvin.svg"));
-        QIcon made;
-        for (const int size : {16, 20, 24, 32, 48, 64, 128, 256}) {
-            QPixmap pm(size, size);
-            pm.fill(Qt::transparent);
-            QPainter g(&pm);
-            picture.render(&g);
-            g.end();
-            made.addPixmap(pm);
-        }
-        return made;
-    }();
+    static const QIcon icon(new program_icon_engine);
     return icon;
 }
 

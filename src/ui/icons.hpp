@@ -10,8 +10,8 @@ enum class tool_picture { open, save, view, find, undo, redo, options, cut, copy
 
 QIcon tool_icon(tool_picture picture);
 
-// The program's own icon, the window icon of every window, drawn from its picture in
-// the resources.
+// The program's own icon, the window icon of every window, drawn from its picture
+// when the program was built.
 QIcon program_icon();
 // The home-page button's picture, twice as wide as high: a globe and an arrow
 // leading to it.

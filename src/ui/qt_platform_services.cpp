@@ -12,12 +12,6 @@
 #include <QUrl>
 #include <cstdio>
 
-// GLib names a structure member "signals", which Qt defines as a keyword.
-#pragma push_macro("signals")
-#undef signals
-#include <gio/gio.h>
-#pragma pop_macro("signals")
-
 namespace tolvin {
 
 namespace {
@@ -100,24 +94,6 @@ QString run_file_dialog(QWidget* parent, const file_dialog_request& request, std
     return chosen;
 }
 
-// Starts the desktop's default application for plain text on the file, passing the
-// file as one argument and no shell. Returns the reason when it cannot.
-QString launch_text_editor(const QString& path) {
-    GAppInfo* app = g_app_info_get_default_for_type("text/plain", FALSE);
-    if (app == nullptr)
-        return QStringLiteral("no application is set for text/plain");
-    GFile* file = g_file_new_for_path(QFile::encodeName(path).constData());
-    GList files{file, nullptr, nullptr};
-    GError* error = nullptr;
-    QString reason;
-    if (!g_app_info_launch(app, &files, nullptr, &error))
-        reason = error != nullptr ? QString::fromUtf8(error->message) : QStringLiteral("launch failed");
-    g_clear_error(&error);
-    g_object_unref(file);
-    g_object_unref(app);
-    return reason;
-}
-
 } // namespace
 
 void qt_platform_services::message_box(QWidget* parent, const QString& title, const QString& text,
@@ -157,8 +133,14 @@ QString qt_platform_services::save_file_dialog(QWidget* parent, const file_dialo
     return run_file_dialog(parent, request, filter_index, QFileDialog::AcceptSave, save_folder_);
 }
 
+const gio_library& qt_platform_services::gio() {
+    if (!gio_)
+        gio_ = std::make_unique<gio_library>();
+    return *gio_;
+}
+
 void qt_platform_services::show_in_text_editor(const QString& path) {
-    const QString reason = launch_text_editor(path);
+    const QString reason = gio().launch_text_editor(path);
     if (reason.isEmpty())
         return;
     // No editor for plain text: the desktop's own handler for the file, if any.
@@ -171,10 +153,7 @@ void qt_platform_services::show_in_text_editor(const QString& path) {
 void qt_platform_services::open_url(QWidget*, const QString& address) {
     // The desktop's handler for the address's scheme, as GIO knows it; Qt's own way
     // goes through xdg-open, which a desktop need not have. The outcome is not reported.
-    GError* error = nullptr;
-    const bool opened = g_app_info_launch_default_for_uri(address.toUtf8().constData(), nullptr, &error);
-    g_clear_error(&error);
-    if (!opened)
+    if (!gio().launch_for_uri(address))
         QDesktopServices::openUrl(QUrl(address));
 }
 

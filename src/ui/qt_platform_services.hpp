@@ -2,7 +2,10 @@
 // the desktop's text editor started through GIO.
 #pragma once
 
+#include "ui/gio_library.hpp"
 #include "ui/platform_services.hpp"
+
+#include <memory>
 
 class QFileDialog;
 
@@ -22,6 +25,10 @@ class qt_platform_services final : public platform_services {
     void run_modal(QDialog& window) override;
 
   private:
+    // GIO, loaded the first time an application is started.
+    const gio_library& gio();
+
+    std::unique_ptr<gio_library> gio_;
     // The folder each dialog was last confirmed in; it starts there when it is given
     // no path of its own.
     QString open_folder_;

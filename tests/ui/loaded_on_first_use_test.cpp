@@ -1,0 +1,44 @@
+// What the program reads or loads only when it is first needed: GIO, and each size of
+// the program's icon.
+#include "ui/gio_library.hpp"
+#include "ui/icons.hpp"
+
+#include <QImage>
+#include <QPixmap>
+#include <gtest/gtest.h>
+
+using namespace tolvin;
+
+namespace {
+
+TEST(loaded_on_first_use, gio_is_found_or_its_absence_answered) {
+    const gio_library gio;
+    EXPECT_TRUE(gio.loaded());
+    // A desktop without GIO: a reason to give, and the caller falls back on Qt's way.
+    const gio_library missing("libno-such-gio.so.0");
+    EXPECT_FALSE(missing.loaded());
+    EXPECT_EQ(missing.launch_text_editor(QStringLiteral("/tmp/list.txt")),
+              QStringLiteral("GIO cannot be loaded"));
+    EXPECT_FALSE(missing.launch_for_uri(QStringLiteral("http://example.com/")));
+}
+
+struct icon_row {
+    int asked;
+    int given; // the largest picture is never scaled up
+};
+
+class program_icon_sizes : public testing::TestWithParam<icon_row> {};
+
+TEST_P(program_icon_sizes, each_size_is_drawn_and_none_scaled_up) {
+    const QIcon icon = program_icon();
+    const QPixmap pm = icon.pixmap(QSize(GetParam().asked, GetParam().asked));
+    EXPECT_EQ(pm.size(), QSize(GetParam().given, GetParam().given));
+    EXPECT_GT(pm.toImage().pixelColor(pm.rect().center()).alpha(), 0);
+    EXPECT_EQ(icon.availableSizes().size(), 8);
+}
+
+INSTANTIATE_TEST_SUITE_P(rows, program_icon_sizes,
+                         testing::Values(icon_row{16, 16}, icon_row{20, 20}, icon_row{30, 30},
+                                         icon_row{256, 256}, icon_row{300, 256}));
+
+} // namespace
