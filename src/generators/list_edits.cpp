@@ -38,8 +38,29 @@ std::u16string replace_text(std::u16string_view text, std::u16string_view find,
     // linear in the text whatever `find` is. After an occurrence matching starts
     // afresh, which is what resuming the search behind the replacement means.
     const std::vector<std::uint32_t> border = borders(find);
-    std::u16string out;
-    out.reserve(std::min(text.size(), limit) + 1);
+    // The result is written in place into a string sized once for the longest result
+    // that can come out (every `find` replaced, or cut just past the limit), so that
+    // making it takes one allocation and no copying as it grows.
+    std::size_t longest = text.size();
+    if (replacement.size() > find.size()) {
+        longest += text.size() / find.size() * (replacement.size() - find.size());
+    }
+    std::u16string out(std::min(longest, limit + replacement.size() + 1), u'\0');
+    std::size_t written = 0;
+    const auto write = [&](std::u16string_view part) {
+        if (written + part.size() > out.size()) {
+            out.resize(std::max(written + part.size(), 2 * out.size())); // a long stretch without `find`
+        }
+        char16_t* to = out.data() + written;
+        if (part.size() <= 4) { // a word's worth: quicker than calling for a copy
+            for (const char16_t c : part) {
+                *to++ = c;
+            }
+        } else {
+            std::copy(part.begin(), part.end(), to);
+        }
+        written += part.size();
+    };
     std::size_t copied = 0; // the text before this is in `out`
     std::size_t matched = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {
@@ -53,19 +74,21 @@ std::u16string replace_text(std::u16string_view text, std::u16string_view find,
         if (matched == find.size()) {
             const std::size_t start = i + 1 - matched;
             if (start > copied) {
-                out.append(text.substr(copied, start - copied));
+                write(text.substr(copied, start - copied));
             }
             if (!replacement.empty()) {
-                out.append(replacement);
+                write(replacement);
             }
             copied = i + 1;
             matched = 0;
-            if (out.size() > limit) {
+            if (written > limit) {
+                out.resize(written);
                 return out;
             }
         }
     }
-    out.append(text.substr(copied));
+    write(text.substr(copied));
+    out.resize(written);
     return out;
 }
 
