@@ -184,7 +184,7 @@ class program_icon_engine final : public QIconEngine {
         picture(rect.size() * scale).paint(painter, rect, Qt::AlignCenter, mode, state);
     }
     QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
-        return picture(size).pixmap(size, mode, state);
+        return picture(size).pixmap(size, 1.0, mode, state); // the size in device pixels
     }
     QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state, qreal scale) override {
         return picture(size * scale).pixmap(size, scale, mode, state);

@@ -31,7 +31,7 @@ class program_icon_sizes : public testing::TestWithParam<icon_row> {};
 
 TEST_P(program_icon_sizes, each_size_is_drawn_and_none_scaled_up) {
     const QIcon icon = program_icon();
-    const QPixmap pm = icon.pixmap(QSize(GetParam().asked, GetParam().asked));
+    const QPixmap pm = icon.pixmap(QSize(GetParam().asked, GetParam().asked), 1.0);
     EXPECT_EQ(pm.size(), QSize(GetParam().given, GetParam().given));
     EXPECT_GT(pm.toImage().pixelColor(pm.rect().center()).alpha(), 0);
     EXPECT_EQ(icon.availableSizes().size(), 8);
