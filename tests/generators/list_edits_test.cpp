@@ -46,6 +46,11 @@ TEST(replace_text, stops_once_past_the_limit_with_the_beginning_of_the_result) {
     EXPECT_EQ(cut, std::u16string(list_limit + 1, u'b'));
     // Exactly at the limit the whole result comes back.
     EXPECT_EQ(replace_text(std::u16string(10, u'a'), u"a", u"bb", 20), std::u16string(20, u'b'));
+    // A long stretch without `find` before the limit is passed, and one after the last.
+    EXPECT_EQ(replace_text(std::u16string(30, u'x') + u"axa", u"a", u"bb", 10),
+              std::u16string(30, u'x') + u"bb");
+    EXPECT_EQ(replace_text(u"a" + std::u16string(30, u'x'), u"a", u"bb", 40),
+              u"bb" + std::u16string(30, u'x'));
 }
 
 struct add_case {
