@@ -201,6 +201,14 @@ void list_edit::insertFromMimeData(const QMimeData* source) {
 }
 
 void list_edit::dropEvent(QDropEvent* event) {
+    // A drag ends over the box's visible part. A drop said to end anywhere else would
+    // put the text where no line is laid out yet, which Qt's text control does not
+    // survive: it is declined.
+    if (!viewport()->rect().contains(event->position().toPoint())) {
+        event->setDropAction(Qt::IgnoreAction);
+        event->ignore();
+        return;
+    }
     const QMimeData* data = event->mimeData();
     // A text from elsewhere goes in beside the selection. Refused, the drop is declined,
     // so that a program that offered to move the text keeps it.

@@ -109,3 +109,18 @@ TEST_F(list_entry, a_refused_paste_leaves_undo_nothing_it_cannot_show) {
     EXPECT_EQ(w.text7_box.text(), QStringLiteral("keep"));
     EXPECT_EQ(services.messages.size(), 1u); // the paste's, none from undo
 }
+
+TEST_F(list_entry, a_drop_said_to_end_outside_the_visible_part_is_declined) {
+    TOLVIN_fm& w = start();
+    w.text7_box.set_text(QString(40, u'x').append(QStringLiteral("\r\n")).repeated(50));
+    const QString before = w.text7_box.text();
+    QMimeData data;
+    data.setText(QStringLiteral("dropped"));
+    const QPointF below(5, w.Text7->viewport()->height() + 3);
+    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, {});
+    QDropEvent dropped(below, Qt::CopyAction, &data, Qt::LeftButton, {});
+    QCoreApplication::sendEvent(w.Text7->viewport(), &enter);
+    QCoreApplication::sendEvent(w.Text7->viewport(), &dropped);
+    EXPECT_FALSE(dropped.isAccepted());
+    EXPECT_EQ(w.text7_box.text(), before);
+}

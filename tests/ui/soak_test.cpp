@@ -23,6 +23,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QUrl>
+#include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <deque>
@@ -244,7 +245,9 @@ class soak : public ui_fixture {
             log("drop a text: " + printable(text));
             data.setText(text);
         }
-        const QPoint at(rnd.below(200), rnd.below(100));
+        // Somewhere in the box's visible part, where a drag can end.
+        const QSize shown = fm->Text7->viewport()->size();
+        const QPoint at(rnd.below(std::max(1, shown.width())), rnd.below(std::max(1, shown.height())));
         const Qt::DropActions actions = rnd.chance(80) ? Qt::CopyAction | Qt::MoveAction : Qt::MoveAction;
         QDragEnterEvent enter(at, actions, &data, Qt::LeftButton, Qt::NoModifier);
         QCoreApplication::sendEvent(fm->Text7->viewport(), &enter);
