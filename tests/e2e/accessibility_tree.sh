@@ -8,11 +8,9 @@ out=$2
 here=$(cd "$(dirname "$0")" && pwd)
 
 if [ -z "${TOLVIN_E2E_INNER:-}" ]; then
-    home=$(mktemp -d)
-    trap 'rm -rf "$home"' EXIT
-    export HOME=$home XDG_CONFIG_HOME=$home/.config XDG_RUNTIME_DIR=$home/run TOLVIN_E2E_INNER=1
-    mkdir -m 700 "$XDG_RUNTIME_DIR"
-    unset QT_QPA_PLATFORM DBUS_SESSION_BUS_ADDRESS AT_SPI_BUS_ADDRESS
+    . "$(dirname "$0")/empty_home.sh"
+    e2e_empty_home
+    unset DBUS_SESSION_BUS_ADDRESS AT_SPI_BUS_ADDRESS
     # The whole walk is bounded: a bus or a window that never answers fails the test.
     exec timeout -k 5 150 xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" \
         dbus-run-session -- "$0" "$@"

@@ -7,11 +7,8 @@ tolvin=$1
 cw=$2
 
 if [ -z "${TOLVIN_E2E_INNER:-}" ]; then
-    home=$(mktemp -d)
-    trap 'rm -rf "$home"' EXIT
-    export HOME=$home XDG_CONFIG_HOME=$home/.config XDG_RUNTIME_DIR=$home/run TOLVIN_E2E_INNER=1
-    mkdir -m 700 "$XDG_RUNTIME_DIR"
-    unset QT_QPA_PLATFORM
+    . "$(dirname "$0")/empty_home.sh"
+    e2e_empty_home
     exec xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" "$0" "$@"
 fi
 

@@ -14,11 +14,8 @@ cw=$2
 tries=${TOLVIN_E2E_TRIES:-20}
 
 if [ -z "${TOLVIN_E2E_INNER:-}" ]; then
-    home=$(mktemp -d)
-    trap 'rm -rf "$home"' EXIT
-    export HOME=$home XDG_CONFIG_HOME=$home/.config XDG_RUNTIME_DIR=$home/run TOLVIN_E2E_INNER=1
-    mkdir -m 700 "$XDG_RUNTIME_DIR"
-    unset QT_QPA_PLATFORM
+    . "$(dirname "$0")/empty_home.sh"
+    e2e_empty_home
     exec xvfb-run -a -s "-screen 0 1920x1080x24 -noreset" "$0" "$@"
 fi
 
