@@ -1,16 +1,21 @@
-// Fuzzes reading a list file from its bytes: whatever the bytes, the result is a list
-// text under the limit, or too long; plain ASCII reads line for line; Windows-31J text
+// Fuzzes reading a list file from its bytes: UTF-8 and UTF-16 decode as Qt decodes
+// them; whatever the bytes, the result is a list text under the limit, or too long;
+// plain ASCII reads line for line; Windows-31J text
 // made from the bytes, which starts with a hiragana, reads as Windows-31J whatever
 // else it holds.
 #include "files/list_file.hpp"
+#include "files/text_encodings.hpp"
 
 #include "fuzz_text.hpp"
 
 #include <QByteArray>
 #include <QString>
 #include <QStringDecoder>
+#include <QStringView>
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <string>
 
 namespace {
@@ -74,10 +79,40 @@ QByteArray windows_31j_text(const std::uint8_t* data, std::size_t size) {
     return bytes;
 }
 
+QString as_qstring(const std::u16string& text) {
+    return QString(reinterpret_cast<const QChar*>(text.data()), static_cast<qsizetype>(text.size()));
+}
+
+// The decoders of the list reading and the command line give what Qt's decoders give
+// for the same bytes, replacement characters included; text written out as UTF-8 as Qt
+// writes it.
+void require_qt_decoding(QByteArrayView bytes) {
+    const std::string_view view(bytes.data(), static_cast<std::size_t>(bytes.size()));
+    QStringDecoder utf8(QStringConverter::Utf8,
+                        QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom);
+    QStringDecoder utf8_stream(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom);
+    const tolvin::decoded_text decoded = tolvin::decode_utf8(view);
+    require(as_qstring(decoded.text) == utf8.decode(bytes));
+    require(decoded.valid == !utf8.hasError());
+    const QString as_stream = utf8_stream.decode(bytes);
+    require((decoded.valid || decoded.cut_at_end) == !utf8_stream.hasError());
+    for (const bool big : {false, true}) {
+        QStringDecoder utf16(big ? QStringConverter::Utf16BE : QStringConverter::Utf16LE,
+                             QStringConverter::Flag::Stateless);
+        require(as_qstring(tolvin::decode_utf16(view, big)) == utf16.decode(bytes));
+    }
+    std::u16string units(view.size() / 2, u'\0');
+    std::memcpy(units.data(), view.data(), 2 * units.size());
+    const QByteArray qt_utf8 = QStringView(units.data(), static_cast<qsizetype>(units.size())).toUtf8();
+    require(tolvin::utf8_of(units) ==
+            std::string_view(qt_utf8.data(), static_cast<std::size_t>(qt_utf8.size())));
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const QByteArrayView bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+    require_qt_decoding(bytes.first(std::min<qsizetype>(bytes.size(), 4096)));
     const list_file_read read = tolvin::list_text_from_bytes(bytes);
     require(read.status != list_file_read::unreadable);
     if (read.status == list_file_read::too_long) {

@@ -2,8 +2,8 @@
 // standard output and standard error and the exit status out.
 #pragma once
 
-#include <QByteArray>
-#include <QList>
+#include <string>
+#include <vector>
 
 namespace tolvin {
 
@@ -18,13 +18,13 @@ enum list_command_status : int {
 
 struct list_command_result {
     int status = list_made;
-    QByteArray out; // UTF-8
-    QByteArray err; // UTF-8, lines ended by LF
+    std::string out; // UTF-8
+    std::string err; // UTF-8, lines ended by LF
 };
 
 // Runs one command line; `arguments` are the bytes the program was given, without its
 // name. Texts must be UTF-8; FILE is opened by its bytes as given. The list is read
 // from FILE, or from `input_fd` when FILE is absent or "-".
-list_command_result run_list_command(const QList<QByteArray>& arguments, int input_fd);
+list_command_result run_list_command(const std::vector<std::string>& arguments, int input_fd);
 
 } // namespace tolvin

@@ -1,8 +1,7 @@
 #include "files/list_encoding.hpp"
 
-#include <unicode/uchar.h>
-#include <unicode/ucnv.h>
-#include <unicode/ucsdet.h>
+#include "files/icu_library.hpp"
+
 #include <unicode/utf16.h>
 
 #include <algorithm>
@@ -23,16 +22,17 @@ constexpr const char* utf16be = "UTF-16BE";
 
 // The text the bytes make in an encoding, or nothing when a byte sequence stands for no
 // character there.
-std::optional<std::u16string> strict_reading(std::string_view bytes, const char* encoding) {
+std::optional<std::u16string> strict_reading(std::string_view bytes, const char* encoding,
+                                             const icu_functions& icu) {
     UErrorCode status = U_ZERO_ERROR;
-    const std::unique_ptr<UConverter, decltype(&ucnv_close)> converter(ucnv_open(encoding, &status),
-                                                                       &ucnv_close);
+    const std::unique_ptr<UConverter, void (*)(UConverter*)> converter(icu.open(encoding, &status),
+                                                                       icu.close);
     if (U_FAILURE(status))
         return std::nullopt;
-    ucnv_setToUCallBack(converter.get(), UCNV_TO_U_CALLBACK_STOP, nullptr, nullptr, nullptr, &status);
+    icu.set_to_unicode_callback(converter.get(), icu.stop_callback, nullptr, nullptr, nullptr, &status);
     // None of these encodings makes more than one UTF-16 code unit of a byte.
     std::u16string text(bytes.size() + 1, u'\0');
-    const std::int32_t length = ucnv_toUChars(converter.get(), reinterpret_cast<UChar*>(text.data()),
+    const std::int32_t length = icu.to_uchars(converter.get(), reinterpret_cast<UChar*>(text.data()),
                                               static_cast<std::int32_t>(text.size()), bytes.data(),
                                               static_cast<std::int32_t>(bytes.size()), &status);
     if (U_FAILURE(status))
@@ -43,13 +43,13 @@ std::optional<std::u16string> strict_reading(std::string_view bytes, const char*
 
 // No control character but tab, line feed, form feed and carriage return; no code point
 // that is unassigned or a noncharacter.
-bool is_plain_text(std::u16string_view text) {
+bool is_plain_text(std::u16string_view text, const icu_functions& icu) {
     for (std::size_t i = 0; i < text.size();) {
         UChar32 c = 0;
         U16_NEXT(text.data(), i, text.size(), c);
         if (c == u'\t' || c == u'\n' || c == u'\f' || c == u'\r')
             continue;
-        if (c < 0x20 || (c >= 0x7F && c < 0xA0) || U_IS_SURROGATE(c) || !u_isdefined(c))
+        if (c < 0x20 || (c >= 0x7F && c < 0xA0) || U_IS_SURROGATE(c) || !icu.is_defined(c))
             return false;
     }
     return true;
@@ -73,14 +73,14 @@ bool is_japanese_without_ascii(std::u16string_view text) {
 // Plain text in ASCII, Latin-1, general punctuation and the Japanese scripts, with kana:
 // what a Japanese list is made of. Windows-31J or EUC-JP text with a NUL in it, read as
 // UTF-16, is not: its kana read as kanji, Yi syllables or Hangul there, never as kana.
-bool is_japanese_text_with_kana(std::u16string_view text) {
+bool is_japanese_text_with_kana(std::u16string_view text, const icu_functions& icu) {
     const auto fits = [](char16_t c) {
         return c < 0x100 || (c >= 0x2000 && c <= 0x206F) || (c >= 0x3000 && c <= 0x30FF) ||
                (c >= 0x3400 && c <= 0x4DBF) || (c >= 0x4E00 && c <= 0x9FFF) || (c >= 0xF900 && c <= 0xFAFF) ||
                (c >= 0xFF01 && c <= 0xFF9F);
     };
     return std::all_of(text.begin(), text.end(), fits) && std::any_of(text.begin(), text.end(), is_kana) &&
-           is_plain_text(text);
+           is_plain_text(text, icu);
 }
 
 // EUC-JP's C1 controls and user-defined rows stand for nothing in a real text.
@@ -144,25 +144,28 @@ bool could_be_windows_31j_text(std::u16string_view text) {
 // characters of the language in a text of more than ten double-byte characters; below
 // that it answers 10 or less, which decides nothing. The first 16 KiB are sample enough
 // and keep a full list quick.
-bool detector_prefers(std::string_view bytes, const char* charset, const char* other) {
+bool detector_prefers(std::string_view bytes, const char* charset, const char* other,
+                      const icu_functions& icu) {
     UErrorCode status = U_ZERO_ERROR;
-    const std::unique_ptr<UCharsetDetector, decltype(&ucsdet_close)> detector(ucsdet_open(&status),
-                                                                              &ucsdet_close);
-    ucsdet_enableInputFilter(detector.get(), true);
+    const std::unique_ptr<UCharsetDetector, void (*)(UCharsetDetector*)> detector(icu.detector_open(&status),
+                                                                                  icu.detector_close);
+    if (U_FAILURE(status))
+        return false;
+    icu.detector_filter(detector.get(), true);
     const std::string_view sample = bytes.substr(0, 16384);
-    ucsdet_setText(detector.get(), sample.data(), static_cast<std::int32_t>(sample.size()), &status);
+    icu.detector_text(detector.get(), sample.data(), static_cast<std::int32_t>(sample.size()), &status);
     std::int32_t found = 0;
-    const UCharsetMatch** matches = ucsdet_detectAll(detector.get(), &found, &status);
+    const UCharsetMatch** matches = icu.detect_all(detector.get(), &found, &status);
     if (U_FAILURE(status))
         return false;
     std::int32_t confidence = 0;
     std::int32_t other_confidence = 0;
     for (std::int32_t i = 0; i < found; ++i) {
-        const std::string_view name = ucsdet_getName(matches[i], &status);
+        const std::string_view name = icu.match_name(matches[i], &status);
         if (name == charset)
-            confidence = ucsdet_getConfidence(matches[i], &status);
+            confidence = icu.match_confidence(matches[i], &status);
         else if (name == other)
-            other_confidence = ucsdet_getConfidence(matches[i], &status);
+            other_confidence = icu.match_confidence(matches[i], &status);
     }
     return U_SUCCESS(status) && confidence > 10 && confidence > other_confidence;
 }
@@ -170,6 +173,8 @@ bool detector_prefers(std::string_view bytes, const char* charset, const char* o
 // 7-bit bytes that switch to a Japanese character set: ESC $ to JIS X 0208 or 0212,
 // ESC ( I to half-width katakana, ESC ( J to JIS Roman.
 bool shows_jis_escapes(std::string_view bytes) {
+    if (bytes.find('\x1b') == std::string_view::npos)
+        return false;
     if (std::any_of(bytes.begin(), bytes.end(), [](char b) { return static_cast<unsigned char>(b) >= 0x80; }))
         return false;
     for (std::size_t at = bytes.find('\x1b'); at != std::string_view::npos; at = bytes.find('\x1b', at + 1)) {
@@ -185,7 +190,8 @@ bool shows_jis_escapes(std::string_view bytes) {
 // The order with more zeros in its high bytes is tried first; its reading must be
 // `plausible`.
 const char* utf16_by_zero_bytes(std::string_view bytes, std::size_t least, std::size_t chars_per_zero,
-                                bool (*plausible)(std::u16string_view)) {
+                                bool (*plausible)(std::u16string_view, const icu_functions&),
+                                const icu_functions& icu) {
     if (bytes.size() < 2 || bytes.size() % 2 != 0 || bytes.find('\0') == std::string_view::npos)
         return nullptr;
     std::size_t zero_high[2] = {0, 0}; // little-endian, big-endian
@@ -200,8 +206,8 @@ const char* utf16_by_zero_bytes(std::string_view bytes, std::size_t least, std::
         if (zeros < std::min(pairs, least) || (chars_per_zero != 0 && zeros * chars_per_zero < pairs))
             continue;
         const char* encoding = big ? utf16be : utf16le;
-        const std::optional<std::u16string> text = strict_reading(bytes, encoding);
-        if (text && plausible(*text))
+        const std::optional<std::u16string> text = strict_reading(bytes, encoding, icu);
+        if (text && plausible(*text, icu))
             return encoding;
     }
     return nullptr;
@@ -209,28 +215,38 @@ const char* utf16_by_zero_bytes(std::string_view bytes, std::size_t least, std::
 
 } // namespace
 
-const char* encoding_shown_by_bytes(std::string_view bytes) {
-    if (shows_jis_escapes(bytes)) {
-        const std::optional<std::u16string> text = strict_reading(bytes, iso_2022_jp);
-        if (text && is_plain_text(*text))
+const char* encoding_shown_by_bytes(std::string_view bytes, icu_library& library) {
+    const bool escapes = shows_jis_escapes(bytes);
+    if (!escapes && bytes.find('\0') == std::string_view::npos)
+        return nullptr; // told without ICU
+    const icu_functions* icu = library.functions();
+    if (!icu)
+        return nullptr;
+    if (escapes) {
+        const std::optional<std::u16string> text = strict_reading(bytes, iso_2022_jp, *icu);
+        if (text && is_plain_text(*text, *icu))
             return iso_2022_jp;
     }
     // A stray NUL in a text that would read as UTF-8 does not make it UTF-16: two zeros
     // do, and one in every 32 characters.
-    return utf16_by_zero_bytes(bytes, 2, 32, is_plain_text);
+    return utf16_by_zero_bytes(bytes, 2, 32, is_plain_text, *icu);
 }
 
-const char* likely_japanese_encoding(std::string_view bytes) {
+const char* likely_japanese_encoding(std::string_view bytes, icu_library& library) {
+    const icu_functions* icu_found = library.functions();
+    if (!icu_found)
+        return windows_31j;
+    const icu_functions& icu = *icu_found;
     // Zero bytes are UTF-16's mark: NUL stands for nothing in a text. Yet a stray NUL in
     // Windows-31J or EUC-JP text does not make it UTF-16: read so, its kana are none.
-    if (const char* utf16 = utf16_by_zero_bytes(bytes, 1, 0, is_japanese_text_with_kana))
+    if (const char* utf16 = utf16_by_zero_bytes(bytes, 1, 0, is_japanese_text_with_kana, icu))
         return utf16;
-    const std::optional<std::u16string> sjis = strict_reading(bytes, windows_31j);
-    std::optional<std::u16string> euc = strict_reading(bytes, euc_jp);
+    const std::optional<std::u16string> sjis = strict_reading(bytes, windows_31j, icu);
+    std::optional<std::u16string> euc = strict_reading(bytes, euc_jp, icu);
     if (euc && !is_euc_jp_text(*euc))
         euc.reset();
     if (sjis && euc)
-        return !could_be_windows_31j_text(*sjis) && !detector_prefers(bytes, "Shift_JIS", "EUC-JP")
+        return !could_be_windows_31j_text(*sjis) && !detector_prefers(bytes, "Shift_JIS", "EUC-JP", icu)
                    ? euc_jp
                    : windows_31j;
     if (sjis)
@@ -241,12 +257,12 @@ const char* likely_japanese_encoding(std::string_view bytes) {
     // (一, the ideographic space): its reading alone tells it.
     if (bytes.size() % 2 == 0) {
         for (const char* encoding : {utf16le, utf16be}) {
-            const std::optional<std::u16string> text = strict_reading(bytes, encoding);
+            const std::optional<std::u16string> text = strict_reading(bytes, encoding, icu);
             if (text && is_japanese_without_ascii(*text))
                 return encoding;
         }
     }
-    return detector_prefers(bytes, "EUC-JP", "Shift_JIS") ? euc_jp : windows_31j;
+    return detector_prefers(bytes, "EUC-JP", "Shift_JIS", icu) ? euc_jp : windows_31j;
 }
 
 } // namespace tolvin
