@@ -24,8 +24,8 @@ field() { dpkg-deb -f "$deb" "$1"; }
 [ "$(field Package)" = tolvin ] || fail "package name '$(field Package)'"
 [ "$(field Version)" = "$version" ] || fail "version '$(field Version)', not $version"
 [ "$(field Architecture)" = "$(dpkg --print-architecture)" ] || fail "architecture '$(field Architecture)'"
-for lib in libqt6widgets6 libqt6svg6 libc6; do
-    grep -q "\b$lib\b" <<<"$(field Depends)" || fail "Depends lacks $lib: $(field Depends)"
+for lib in libqt6widgets6 libqt6svg6 libc6 'libicu[0-9]+'; do
+    grep -Eq "\b$lib\b" <<<"$(field Depends)" || fail "Depends lacks $lib: $(field Depends)"
 done
 dpkg-deb -I "$deb" >/dev/null || fail "dpkg-deb -I cannot read the package"
 
