@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QProcess>
+#include <QProcessEnvironment>
 #include <QTemporaryDir>
 #include <fcntl.h>
 #include <gtest/gtest.h>
@@ -19,8 +20,10 @@ struct run_result {
 };
 
 run_result run_program(const QString& program, const QStringList& arguments, const QByteArray& input,
-                       const QString& output_file) {
+                       const QString& output_file,
+                       const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment()) {
     QProcess process;
+    process.setProcessEnvironment(environment);
     if (!output_file.isEmpty())
         process.setStandardOutputFile(output_file);
     process.start(program, arguments);
@@ -256,6 +259,30 @@ TEST(tolvin_list, says_why_a_file_cannot_be_read_or_written) {
     const run_result full = run({"expand"}, "a[1-2]\n", QStringLiteral("/dev/full"));
     EXPECT_EQ(full.status, 4);
     EXPECT_TRUE(full.err.startsWith("tolvin-list: standard output: "));
+}
+
+// ICU is loaded only for a list that needs it; the dynamic loader says what it loads.
+TEST(tolvin_list, loads_icu_only_for_lists_that_need_it) {
+    const struct {
+        QByteArray input;
+        QByteArray out;
+        bool loads_icu;
+    } rows[] = {
+        {"a\n", "ax\n", false},
+        {utf8(u8"\uFEFFあ\n"), utf8(u8"あx\n"), false},
+        {"a\r\n\x82\xa0\n", utf8(u8"ax\nあx\n"), true},      // Windows-31J
+        {"\x1b$B$\"\x1b(B\n", utf8(u8"あx\n"), true},        // ISO-2022-JP
+        {QByteArray("a\0\n\0b\0\n\0", 8), "ax\nbx\n", true}, // UTF-16 without a mark
+    };
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("LD_DEBUG"), QStringLiteral("files"));
+    for (const auto& row : rows) {
+        const run_result r =
+            run_program(QStringLiteral(TOLVIN_LIST), {"add", "--lf", "x"}, row.input, QString(), environment);
+        EXPECT_EQ(r.status, 0) << row.input.toHex().toStdString();
+        EXPECT_EQ(r.out, row.out) << row.input.toHex().toStdString();
+        EXPECT_EQ(r.err.contains("libicuuc.so"), row.loads_icu) << row.input.toHex().toStdString();
+    }
 }
 
 TEST(tolvin_list, help_names_every_command_with_an_example) {
