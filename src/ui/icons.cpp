@@ -162,16 +162,50 @@ QPixmap canvas() {
     return pm;
 }
 
+// A button's own drawing of its picture, made when the button is first drawn rather
+// than when it is built: the window shows before its buttons' pictures are drawn.
+class tool_picture_engine final : public QIconEngine {
+  public:
+    explicit tool_picture_engine(tool_picture picture) : picture_(picture) {}
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
+        drawn().paint(painter, rect, Qt::AlignCenter, mode, state);
+    }
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        return drawn().pixmap(size, 1.0, mode, state);
+    }
+    QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state, qreal scale) override {
+        return drawn().pixmap(size, scale, mode, state);
+    }
+    QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        return drawn().actualSize(size, mode, state);
+    }
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override { return {QSize(side, side)}; }
+    QString key() const override { return QStringLiteral("tolvin_tool_picture"); }
+    QIconEngine* clone() const override { return new tool_picture_engine(*this); }
+
+  private:
+    const QIcon& drawn() {
+        if (drawn_.isNull()) {
+            QPixmap pm = canvas();
+            QPainter g(&pm);
+            g.setRenderHint(QPainter::Antialiasing);
+            draw(g, picture_);
+            g.end();
+            drawn_ = QIcon(pm);
+        }
+        return drawn_;
+    }
+
+    tool_picture picture_;
+    QIcon drawn_;
+};
+
 QIcon make_tool_icon(tool_picture picture) {
     const QIcon themed = QIcon::fromTheme(QString::fromLatin1(theme_name(picture)));
     if (!themed.isNull())
         return themed;
-    QPixmap pm = canvas();
-    QPainter g(&pm);
-    g.setRenderHint(QPainter::Antialiasing);
-    draw(g, picture);
-    g.end();
-    return QIcon(pm);
+    return QIcon(new tool_picture_engine(picture));
 }
 
 // The program's icon in every size a window, a task bar or the about window asks for,

@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QGroupBox>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -98,6 +99,9 @@ TEST_F(main_window, controls_carry_their_names_tips_and_accessible_names) {
     EXPECT_EQ(QAccessible::queryAccessibleInterface(w.Command14)->text(QAccessible::Description),
               w.Command14->toolTip());
     EXPECT_FALSE(w.Command14->icon().isNull());
+    // Its picture is drawn when first asked for: its middle is not transparent.
+    const QImage picture = w.Command14->icon().pixmap(w.Command14->iconSize()).toImage();
+    EXPECT_GT(picture.pixelColor(picture.rect().center()).alpha(), 0);
 }
 
 TEST_F(main_window, copy_puts_selection_or_whole_list_with_platform_line_breaks) {
