@@ -162,51 +162,49 @@ QPixmap canvas() {
     return pm;
 }
 
-// A button's own drawing of its picture, made when the button is first drawn rather
-// than when it is built: the window shows before its buttons' pictures are drawn.
+// A button's picture: the desktop's icon theme's where it has one, else a drawing of
+// our own. Both are looked up or drawn when the button is first drawn rather than when
+// it is built: searching an icon theme costs more than building the whole window.
 class tool_picture_engine final : public QIconEngine {
   public:
     explicit tool_picture_engine(tool_picture picture) : picture_(picture) {}
 
     void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
-        drawn().paint(painter, rect, Qt::AlignCenter, mode, state);
+        icon().paint(painter, rect, Qt::AlignCenter, mode, state);
     }
     QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
-        return drawn().pixmap(size, 1.0, mode, state);
+        return icon().pixmap(size, 1.0, mode, state);
     }
     QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state, qreal scale) override {
-        return drawn().pixmap(size, scale, mode, state);
+        return icon().pixmap(size, scale, mode, state);
     }
     QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
-        return drawn().actualSize(size, mode, state);
+        return icon().actualSize(size, mode, state);
     }
-    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override { return {QSize(side, side)}; }
+    QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override {
+        return icon().availableSizes(mode, state);
+    }
     QString key() const override { return QStringLiteral("tolvin_tool_picture"); }
     QIconEngine* clone() const override { return new tool_picture_engine(*this); }
 
   private:
-    const QIcon& drawn() {
-        if (drawn_.isNull()) {
+    const QIcon& icon() {
+        if (icon_.isNull())
+            icon_ = QIcon::fromTheme(QString::fromLatin1(theme_name(picture_)));
+        if (icon_.isNull()) {
             QPixmap pm = canvas();
             QPainter g(&pm);
             g.setRenderHint(QPainter::Antialiasing);
             draw(g, picture_);
             g.end();
-            drawn_ = QIcon(pm);
+            icon_ = QIcon(pm);
         }
-        return drawn_;
+        return icon_;
     }
 
     tool_picture picture_;
-    QIcon drawn_;
+    QIcon icon_;
 };
-
-QIcon make_tool_icon(tool_picture picture) {
-    const QIcon themed = QIcon::fromTheme(QString::fromLatin1(theme_name(picture)));
-    if (!themed.isNull())
-        return themed;
-    return QIcon(new tool_picture_engine(picture));
-}
 
 // The program's icon in every size a window, a task bar or the about window asks for,
 // drawn from its picture when the program was built, so that none is scaled from
@@ -263,7 +261,7 @@ QIcon tool_icon(tool_picture picture) {
     static QIcon cache[static_cast<int>(tool_picture::clear) + 1];
     QIcon& icon = cache[static_cast<int>(picture)];
     if (icon.isNull())
-        icon = make_tool_icon(picture);
+        icon = QIcon(new tool_picture_engine(picture));
     return icon;
 }
 
