@@ -164,7 +164,8 @@ QPixmap canvas() {
 
 // A button's picture: the desktop's icon theme's where it has one, else a drawing of
 // our own. Both are looked up or drawn when the button is first drawn rather than when
-// it is built: searching an icon theme costs more than building the whole window.
+// it is built: searching an icon theme's folders costs more than building all of the
+// window's controls.
 class tool_picture_engine final : public QIconEngine {
   public:
     explicit tool_picture_engine(tool_picture picture) : picture_(picture) {}
