@@ -9,6 +9,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QSvgRenderer>
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 
@@ -77,6 +78,7 @@ int main(int argc, char** argv) {
         sides.append(side);
     }
     if (source) {
+        std::sort(sides.begin(), sides.end()); // the program looks them up from the smallest
         QFile out(QString::fromLocal8Bit(argv[3]));
         if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
             out.write(source_text(picture, sides)) < 0 || !out.flush()) {
