@@ -1,11 +1,14 @@
 #include "ui/icons.hpp"
 
+#include "ui/program_icon_pixels.hpp"
+
 #include <QIconEngine>
+#include <QImage>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
 
-#include <iterator>
+#include <vector>
 
 namespace tolvin {
 
@@ -159,24 +162,55 @@ QPixmap canvas() {
     return pm;
 }
 
-QIcon make_tool_icon(tool_picture picture) {
-    const QIcon themed = QIcon::fromTheme(QString::fromLatin1(theme_name(picture)));
-    if (!themed.isNull())
-        return themed;
-    QPixmap pm = canvas();
-    QPainter g(&pm);
-    g.setRenderHint(QPainter::Antialiasing);
-    draw(g, picture);
-    g.end();
-    return QIcon(pm);
-}
+// A button's picture: the desktop's icon theme's where it has one, else a drawing of
+// our own. Both are looked up or drawn when the button is first drawn rather than when
+// it is built: searching an icon theme's folders costs more than building all of the
+// window's controls.
+class tool_picture_engine final : public QIconEngine {
+  public:
+    explicit tool_picture_engine(tool_picture picture) : picture_(picture) {}
 
-constexpr int program_icon_sizes[] = {16, 20, 24, 32, 48, 64, 128, 256};
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
+        icon().paint(painter, rect, Qt::AlignCenter, mode, state);
+    }
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        return icon().pixmap(size, 1.0, mode, state);
+    }
+    QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state, qreal scale) override {
+        return icon().pixmap(size, scale, mode, state);
+    }
+    QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        return icon().actualSize(size, mode, state);
+    }
+    QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override {
+        return icon().availableSizes(mode, state);
+    }
+    QString key() const override { return QStringLiteral("tolvin_tool_picture"); }
+    QIconEngine* clone() const override { return new tool_picture_engine(*this); }
+
+  private:
+    const QIcon& icon() {
+        if (icon_.isNull())
+            icon_ = QIcon::fromTheme(QString::fromLatin1(theme_name(picture_)));
+        if (icon_.isNull()) {
+            QPixmap pm = canvas();
+            QPainter g(&pm);
+            g.setRenderHint(QPainter::Antialiasing);
+            draw(g, picture_);
+            g.end();
+            icon_ = QIcon(pm);
+        }
+        return icon_;
+    }
+
+    tool_picture picture_;
+    QIcon icon_;
+};
 
 // The program's icon in every size a window, a task bar or the about window asks for,
 // drawn from its picture when the program was built, so that none is scaled from
-// another. Each size is read when something first draws it, not when a window merely
-// takes the icon as its own; a size between two is scaled down from the larger.
+// another. Each size becomes a pixmap when something first draws it, not when a window
+// merely takes the icon as its own; a size between two is scaled down from the larger.
 class program_icon_engine final : public QIconEngine {
   public:
     void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
@@ -194,29 +228,31 @@ class program_icon_engine final : public QIconEngine {
     }
     QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
         QList<QSize> sizes;
-        for (const int side : sides)
-            sizes.append(QSize(side, side));
+        for (std::size_t i = 0; i < program_icon_pixel_count; ++i)
+            sizes.append(QSize(program_icon_pixels[i].side, program_icon_pixels[i].side));
         return sizes;
     }
     QString key() const override { return QStringLiteral("tolvin_program_icon"); }
     QIconEngine* clone() const override { return new program_icon_engine(*this); }
 
   private:
-    static constexpr int sides[] = {16, 20, 24, 32, 48, 64, 128, 256};
-    static constexpr std::size_t count = std::size(sides);
-
     // The picture of the smallest size that covers the one asked for, else the largest.
     const QIcon& picture(QSize size) {
         std::size_t i = 0;
-        while (i + 1 < count && (sides[i] < size.width() || sides[i] < size.height()))
+        while (i + 1 < program_icon_pixel_count &&
+               (program_icon_pixels[i].side < size.width() || program_icon_pixels[i].side < size.height()))
             ++i;
-        if (pictures_[i].isNull())
-            pictures_[i].addFile(QStringLiteral(":/tolvin/%1x%1/tolvin.png").arg(sides[i]),
-                                 QSize(sides[i], sides[i]));
+        if (pictures_[i].isNull()) {
+            const icon_pixels& p = program_icon_pixels[i];
+            // Over the compiled-in pixels: no copy until the pixmap is made from it.
+            const QImage image(reinterpret_cast<const uchar*>(p.argb), p.side, p.side,
+                               p.side * qsizetype(sizeof(std::uint32_t)), QImage::Format_ARGB32);
+            pictures_[i].addPixmap(QPixmap::fromImage(image));
+        }
         return pictures_[i];
     }
 
-    QIcon pictures_[count];
+    std::vector<QIcon> pictures_ = std::vector<QIcon>(program_icon_pixel_count);
 };
 
 } // namespace
@@ -226,7 +262,7 @@ QIcon tool_icon(tool_picture picture) {
     static QIcon cache[static_cast<int>(tool_picture::clear) + 1];
     QIcon& icon = cache[static_cast<int>(picture)];
     if (icon.isNull())
-        icon = make_tool_icon(picture);
+        icon = QIcon(new tool_picture_engine(picture));
     return icon;
 }
 

@@ -91,10 +91,11 @@ void TOLVIN_fm::Form_Load() {
     set_field_text(Text5, settings.bk_txt5);
     set_field_text(Text6, settings.bk_txt6);
     Command16->setToolTip(Label7->toolTip());
-    if (settings.first_flag != 0 && settings.help_comment_flag == 1)
-        text7_box.set_text(help_text());
     show();
     settle_outer_geometry(this);
+    // Given once the list box has its size: laid out once, at its width.
+    if (settings.first_flag != 0 && settings.help_comment_flag == 1)
+        text7_box.set_text(help_text());
     auto* about = new verjo(settings, this);
     about_window_ = about;
     about->Form_Load();

@@ -6,8 +6,10 @@
 #include <QAbstractItemView>
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QChildEvent>
 #include <QComboBox>
 #include <QLineEdit>
+#include <utility>
 
 namespace tolvin {
 
@@ -58,11 +60,49 @@ button_strip::button_strip(QWidget* parent, const char* name, const QString& acc
     setAccessibleName(accessible_name);
 }
 
+namespace {
+
+// Names a combo box's drop-down list once Qt makes it, which it does only when the list
+// is first asked for: shown, or read by a screen reader. The list then goes into a new
+// pop-up frame of the combo box.
+class list_namer final : public QObject {
+  public:
+    list_namer(QComboBox* combo, QString name) : QObject(combo), name_(std::move(name)) {
+        combo->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::ChildAdded)
+            return false;
+        QObject* child = static_cast<QChildEvent*>(event)->child();
+        if (watched == parent()) {
+            // The pop-up frame, still being made; the list comes into it next.
+            if (child->isWidgetType() && static_cast<QWidget*>(child)->windowType() == Qt::Popup)
+                child->installEventFilter(this);
+        } else if (auto* list = qobject_cast<QAbstractItemView*>(child)) {
+            list->setAccessibleName(name_);
+            watched->removeEventFilter(this);
+            parent()->removeEventFilter(this);
+            deleteLater();
+        }
+        return false;
+    }
+
+  private:
+    QString name_;
+};
+
+} // namespace
+
 void name_combo_box(QComboBox* combo, const QString& name) {
     combo->setAccessibleName(name);
     if (QLineEdit* edit = combo->lineEdit())
         edit->setAccessibleName(name);
-    combo->view()->setAccessibleName(name + QStringLiteral("の一覧"));
+    const QString list_name = name + QStringLiteral("の一覧");
+    if (auto* list = combo->findChild<QAbstractItemView*>())
+        list->setAccessibleName(list_name);
+    else
+        new list_namer(combo, list_name);
 }
 
 } // namespace tolvin

@@ -4,11 +4,13 @@
 
 #include "ui/twips.hpp"
 
+#include <QAbstractItemView>
 #include <QAccessible>
 #include <QClipboard>
 #include <QComboBox>
 #include <QDialog>
 #include <QGroupBox>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -98,6 +100,16 @@ TEST_F(main_window, controls_carry_their_names_tips_and_accessible_names) {
     EXPECT_EQ(QAccessible::queryAccessibleInterface(w.Command14)->text(QAccessible::Description),
               w.Command14->toolTip());
     EXPECT_FALSE(w.Command14->icon().isNull());
+    // A drop-down list is named also when Qt makes it only later, as a screen reader
+    // finds it or as it is first shown.
+    EXPECT_EQ(w.Combo3->view()->accessibleName(), QStringLiteral("検索する文字の一覧"));
+    QAccessibleInterface* list = QAccessible::queryAccessibleInterface(w.Combo2)->child(0);
+    ASSERT_NE(list, nullptr);
+    EXPECT_EQ(list->text(QAccessible::Name), QStringLiteral("文字の追加位置の一覧"));
+    EXPECT_EQ(w.Combo1->view()->accessibleName(), QStringLiteral("数字の出力位置の一覧"));
+    // Its picture is drawn when first asked for: its middle is not transparent.
+    const QImage picture = w.Command14->icon().pixmap(w.Command14->iconSize()).toImage();
+    EXPECT_GT(picture.pixelColor(picture.rect().center()).alpha(), 0);
 }
 
 TEST_F(main_window, copy_puts_selection_or_whole_list_with_platform_line_breaks) {
