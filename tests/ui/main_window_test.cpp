@@ -2,8 +2,6 @@
 // buttons, the capacity limit, layout on resize, and what closing writes.
 #include "ui_fixture.hpp"
 
-#include "ui/field_history.hpp"
-#include "ui/option_fm.hpp"
 #include "ui/twips.hpp"
 
 #include <QAccessible>
@@ -247,47 +245,4 @@ TEST_F(main_window, a_text_the_box_cannot_keep_is_refused_with_its_own_message) 
     ASSERT_EQ(services.messages.size(), 3u);
     for (const recorded_message& m : services.messages)
         EXPECT_EQ(m.title, QStringLiteral("この文字は、リストに入れられません！"));
-}
-
-// Every one-line field keeps Ctrl+Z for typing while its history stays bounded: past
-// the bound it begins again from the field as it stands, which nothing else notices.
-TEST_F(main_window, input_fields_undo_typing_and_keep_their_state_past_the_history_bound) {
-    TOLVIN_fm& w = start();
-    QTest::mouseClick(w.Command18, Qt::LeftButton);
-    settle();
-    ASSERT_NE(w.options_window(), nullptr);
-    const QString long_text(3 * field_history_bound, QLatin1Char('p'));
-    for (QLineEdit* f : {w.Text1, w.Text2, w.Text3, w.Text4, w.Text5, w.Text6, w.Combo3->lineEdit(),
-                         w.options_window()->Combo1->lineEdit()}) {
-        SCOPED_TRACE(f->parentWidget()->objectName().toStdString() + "/" + f->objectName().toStdString());
-        f->setText(QStringLiteral("ab"));
-        f->setFocus();
-        QTest::keyClicks(f, QStringLiteral("cd"));
-        QTest::keyClick(f, Qt::Key_Z, Qt::ControlModifier);
-        EXPECT_EQ(f->text(), QStringLiteral("ab"));
-        QTest::keyClick(f, Qt::Key_Y, Qt::ControlModifier);
-        EXPECT_EQ(f->text(), QStringLiteral("abcd"));
-
-        QGuiApplication::clipboard()->setText(long_text);
-        QTest::keyClick(f, Qt::Key_V, Qt::ControlModifier);
-        f->setSelection(4, -2); // the cursor at the start of the selection
-        int changes = 0;
-        const QMetaObject::Connection watched[] = {
-            QObject::connect(f, &QLineEdit::textChanged, [&changes] { ++changes; }),
-            QObject::connect(f, &QLineEdit::cursorPositionChanged, [&changes] { ++changes; })};
-        settle();
-        for (const QMetaObject::Connection& c : watched)
-            QObject::disconnect(c);
-        EXPECT_TRUE(f->text() == QStringLiteral("abcd") + long_text);
-        EXPECT_EQ(f->cursorPosition(), 2);
-        EXPECT_EQ(f->selectedText(), QStringLiteral("cd"));
-        EXPECT_TRUE(f->isModified());
-        EXPECT_EQ(changes, 0);
-        // Begun again: the paste is no longer undone, typing after it still is.
-        QTest::keyClick(f, Qt::Key_End);
-        QTest::keyClicks(f, QStringLiteral("x"));
-        QTest::keyClick(f, Qt::Key_Z, Qt::ControlModifier);
-        QTest::keyClick(f, Qt::Key_Z, Qt::ControlModifier);
-        EXPECT_TRUE(f->text() == QStringLiteral("abcd") + long_text);
-    }
 }
