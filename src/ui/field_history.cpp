@@ -131,8 +131,8 @@ class history_bound final : public QObject {
         return true;
     }
 
-    // The middle button pastes the selection of the desktop in place of the field's own
-    // selection, at the cursor its press has put.
+    // The middle button pastes the desktop's selection at the cursor its press has put,
+    // the field's own selection given up first, as Qt does.
     bool middle_paste() {
         QClipboard* clipboard = QGuiApplication::clipboard();
         if (!clipboard->supportsSelection() || field_->isReadOnly())

@@ -25,14 +25,8 @@ class input_fields : public ui_fixture {
         TOLVIN_fm& w = start();
         QTest::mouseClick(w.Command18, Qt::LeftButton);
         settle();
-        return {w.Text1,
-                w.Text2,
-                w.Text3,
-                w.Text4,
-                w.Text5,
-                w.Text6,
-                w.Combo3->lineEdit(),
-                w.options_window()->Combo1->lineEdit()};
+        QLineEdit* options_combo = w.options_window()->Combo1->lineEdit();
+        return {w.Text1, w.Text2, w.Text3, w.Text4, w.Text5, w.Text6, w.Combo3->lineEdit(), options_combo};
     }
 };
 
@@ -63,7 +57,7 @@ void drop_at_end(QLineEdit& f) {
     data.setText(long_text);
     const QPoint at(f.width() - 3, f.height() / 2);
     QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(&f, &enter);
+    QCoreApplication::sendEvent(&f, &enter); // as a drag comes before its drop
     QDropEvent drop(QPointF(at), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(&f, &drop);
 }
@@ -71,11 +65,7 @@ void drop_at_end(QLineEdit& f) {
 void paste_from_menu(QLineEdit& f) {
     QContextMenuEvent open(QContextMenuEvent::Mouse, QPoint(2, 2), f.mapToGlobal(QPoint(2, 2)));
     QCoreApplication::sendEvent(&f, &open);
-    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-    if (!menu) { // a plain field, whose menu the filter did not make
-        menu = f.createStandardContextMenu();
-        menu->setAttribute(Qt::WA_DeleteOnClose);
-    }
+    QWidget* menu = QApplication::activePopupWidget();
     for (QAction* a : menu->actions())
         if (a->text().startsWith(QLineEdit::tr("&Paste")))
             a->trigger();
@@ -84,9 +74,12 @@ void paste_from_menu(QLineEdit& f) {
 
 } // namespace
 
-TEST_F(input_fields, undo_and_redo_typing_as_before) {
+TEST_F(input_fields, undo_typing_and_begin_their_history_again_past_the_bound_keeping_what_is_seen) {
+    const QString chunk(field_history_bound / 2, QLatin1Char('q'));
+    QGuiApplication::clipboard()->setText(chunk);
     for (QLineEdit* f : all_fields()) {
         SCOPED_TRACE(name_of(f));
+        // Within the bound typing undoes and redoes as in any Qt field.
         f->setText(QStringLiteral("ab"));
         f->setFocus();
         QTest::keyClicks(f, QStringLiteral("cd"));
@@ -94,16 +87,6 @@ TEST_F(input_fields, undo_and_redo_typing_as_before) {
         EXPECT_EQ(f->text(), QStringLiteral("ab"));
         QTest::keyClick(f, Qt::Key_Y, Qt::ControlModifier);
         EXPECT_EQ(f->text(), QStringLiteral("abcd"));
-    }
-}
-
-TEST_F(input_fields, begin_their_history_again_past_the_bound_keeping_what_the_user_sees) {
-    const QString chunk(field_history_bound / 2, QLatin1Char('q'));
-    QGuiApplication::clipboard()->setText(chunk);
-    for (QLineEdit* f : all_fields()) {
-        SCOPED_TRACE(name_of(f));
-        f->setText(QStringLiteral("abcd"));
-        f->setFocus();
         for (int i = 0; i < 3; ++i)
             QTest::keyClick(f, Qt::Key_V, Qt::ControlModifier);
         f->setSelection(4, -2); // the cursor at the start of the selection
@@ -152,7 +135,6 @@ TEST_F(input_fields, take_a_long_text_as_qt_does_without_a_history_of_it) {
                 c.insert(*e);
             }
             EXPECT_TRUE(f->text() == plain.text());
-            EXPECT_EQ(f->text().size(), plain.text().size());
             EXPECT_EQ(f->cursorPosition(), plain.cursorPosition());
             EXPECT_EQ(f->selectionStart(), plain.selectionStart());
             EXPECT_EQ(f->selectionLength(), plain.selectionLength());
