@@ -2,6 +2,8 @@
 // the control's name, the tool tip says what it does.
 #pragma once
 
+#include "ui/field_history.hpp"
+
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -34,9 +36,11 @@ inline void set_field_text(QComboBox* combo, const QString& text) {
 // completion (the default one ignores case and completes inline, so "JPG" would turn
 // into the item "jpg" and "g" into "gif"), and nothing typed is added to the items.
 // Without a completer, Return and leaving the box also match an item only in the
-// same case, which leaves the text as it is.
+// same case, which leaves the text as it is. Its undo history is bounded as the other
+// input fields' is.
 inline void make_typed_combo(QComboBox* combo) {
     combo->setEditable(true);
+    bound_undo_history(combo->lineEdit());
     combo->setInsertPolicy(QComboBox::NoInsert);
     combo->setCompleter(nullptr);
 }

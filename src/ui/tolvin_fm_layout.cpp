@@ -60,6 +60,7 @@ QLineEdit* field(QWidget* parent, const char* name, const QString& tip, const QS
     auto* e = new QLineEdit(parent);
     e->setObjectName(QString::fromLatin1(name));
     e->setMaxLength(field_max_length);
+    bound_undo_history(e);
     e->setToolTip(tip);
     e->setAccessibleName(short_name);
     place_control(e, left, top, width, field_h);
