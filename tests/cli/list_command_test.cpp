@@ -213,6 +213,34 @@ TEST(tolvin_list, reports_wrong_usage_with_status_2) {
     }
 }
 
+// Options are read as scripts expect: anywhere before "--", several letters after one
+// "-", none with a value; the first line of standard error names the fault.
+TEST(tolvin_list, reads_options_anywhere_before_a_double_dash) {
+    const struct {
+        const char* line;
+        int status;
+        const char8_t* said; // the first line of standard error, or the output
+    } rows[] = {
+        {"expand --lf -", 0, u8"\na1\na2\n"},
+        {"--lf expand", 0, u8"\na1\na2\n"},
+        {"add --lf -- --head", 0, u8"a[1-2]--head\n"},
+        {"expand -hx", 2, u8"tolvin-list: 不明なオプション / unknown option: -x"},
+        {"expand -help", 2, u8"tolvin-list: 不明なオプション / unknown option: -e, -l, -p"},
+        {"--bogus=1 expand --x", 2, u8"tolvin-list: 不明なオプション / unknown option: --bogus, -x"},
+        {"expand --lf=1 --help=", 2, u8"tolvin-list: --lf に値は付けられません / --lf takes no value"},
+        {"expand --head", 2, u8"tolvin-list: expand に --head はありません / expand takes no --head"},
+        {"bogus", 2, u8"tolvin-list: 不明なコマンド / unknown command: bogus"},
+        {"--h", 0, u8"使い方 / Usage:"},
+    };
+    for (const auto& row : rows) {
+        const run_result r = run(QString::fromLatin1(row.line).split(' '), "a[1-2]\n");
+        EXPECT_EQ(r.status, row.status) << row.line;
+        EXPECT_EQ((row.status == 0 ? r.out : r.err.split('\n')[0]).left(utf8(row.said).size()),
+                  utf8(row.said))
+            << row.line << ": " << r.err.toStdString();
+    }
+}
+
 // A text must be UTF-8: the message names the argument that is not.
 TEST(tolvin_list, refuses_a_text_argument_that_is_not_utf8) {
     const struct {
