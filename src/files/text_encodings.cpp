@@ -70,6 +70,29 @@ std::string_view trimmed(std::string_view text) {
 
 using converter_ptr = std::unique_ptr<UConverter, void (*)(UConverter*)>;
 
+// ICU's converter for the name, or null when none takes it (a fallback or default
+// converter offered instead counts as none).
+converter_ptr open_converter(const icu_functions& f, const char* name) {
+    UErrorCode status = U_ZERO_ERROR;
+    converter_ptr converter(f.open(name, &status), f.close);
+    if (status != U_ZERO_ERROR && status != U_AMBIGUOUS_ALIAS_WARNING)
+        converter.reset();
+    return converter;
+}
+
+// The bytes through the converter, faults shown as its substitute; the bytes of a
+// character cut off at the end stay in it, unread.
+void convert(const icu_functions& f, UConverter* converter, std::string_view bytes, std::u16string& text) {
+    // No encoding read here makes more than two UTF-16 code units of a byte.
+    text.assign(2 * bytes.size() + 2, u'\0');
+    auto* target = reinterpret_cast<UChar*>(text.data());
+    const char* source = bytes.data();
+    UErrorCode status = U_ZERO_ERROR;
+    f.to_unicode(converter, &target, target + text.size(), &source, bytes.data() + bytes.size(), nullptr,
+                 false, &status);
+    text.resize(static_cast<std::size_t>(target - reinterpret_cast<UChar*>(text.data())));
+}
+
 } // namespace
 
 decoded_text decode_utf8(std::string_view bytes) {
@@ -227,17 +250,10 @@ bool decode_with_icu(std::string_view bytes, const char* encoding, icu_library& 
     const icu_functions* f = icu.functions();
     if (!f)
         return false;
-    UErrorCode status = U_ZERO_ERROR;
-    const converter_ptr converter(f->open(encoding, &status), f->close);
-    if (status != U_ZERO_ERROR && status != U_AMBIGUOUS_ALIAS_WARNING)
+    const converter_ptr converter = open_converter(*f, encoding);
+    if (!converter)
         return false;
-    // No encoding read here makes more than two UTF-16 code units of a byte.
-    text.assign(2 * bytes.size() + 2, u'\0');
-    auto* target = reinterpret_cast<UChar*>(text.data());
-    const char* source = bytes.data();
-    f->to_unicode(converter.get(), &target, target + text.size(), &source, bytes.data() + bytes.size(),
-                  nullptr, false, &status);
-    text.resize(static_cast<std::size_t>(target - reinterpret_cast<UChar*>(text.data())));
+    convert(*f, converter.get(), bytes, text);
     return true;
 }
 
@@ -246,7 +262,7 @@ bool decode_as_html_declares(std::string_view bytes, icu_library& icu, std::u16s
     if (name.empty() || is_unicode_name(name))
         return false;
     if (same_name(name, "ISO-8859-1") || same_name(name, "latin1")) {
-        text.assign(bytes.begin(), bytes.end());
+        text.resize(bytes.size());
         std::transform(bytes.begin(), bytes.end(), text.begin(),
                        [](char b) { return static_cast<char16_t>(static_cast<unsigned char>(b)); });
         return true;
@@ -255,10 +271,10 @@ bool decode_as_html_declares(std::string_view bytes, icu_library& icu, std::u16s
     const icu_functions* f = icu.functions();
     if (!f)
         return false;
-    UErrorCode status = U_ZERO_ERROR;
-    const converter_ptr converter(f->open(name.c_str(), &status), f->close);
-    if (status != U_ZERO_ERROR && status != U_AMBIGUOUS_ALIAS_WARNING)
+    const converter_ptr converter = open_converter(*f, name.c_str());
+    if (!converter)
         return false;
+    UErrorCode status = U_ZERO_ERROR;
     const char* icu_name = f->name(converter.get(), &status);
     const char* standard = f->standard_name(icu_name, "MIME", &status);
     if (U_FAILURE(status) || !standard) {
@@ -267,7 +283,8 @@ bool decode_as_html_declares(std::string_view bytes, icu_library& icu, std::u16s
     }
     if (standard && is_unicode_standard_name(standard))
         return false;
-    return decode_with_icu(bytes, name.c_str(), icu, text);
+    convert(*f, converter.get(), bytes, text);
+    return true;
 }
 
 } // namespace tolvin
