@@ -20,13 +20,7 @@ wm=$!
 trap 'kill $wm 2>/dev/null' EXIT
 sleep 1
 
-wait_for() { # there|gone TITLE
-    for _ in $(seq 50); do
-        if "$cw" --find "$2"; then [ "$1" = there ] && return 0; else [ "$1" = gone ] && return 0; fi
-        sleep 0.1
-    done
-    return 1
-}
+. "$(dirname "$0")/x11_windows.sh"
 # Settings whose keys stand in an order of their own: the program writes them sorted.
 write_settings() {
     printf '[Startup]\nsave_type_str=txt\nleft=1500\ntop=1500\nwidth=10530\nheight=9345\nwindowstate=0\n' >"$ini"

@@ -60,13 +60,7 @@ EOF
 }
 bounds() { grep -E "^${1:-}(left|top|width|height)=" "$ini" | sort | tr '\n' ' '; }
 
-wait_for() { # there|gone TITLE
-    for _ in $(seq 50); do
-        if "$cw" --find "$2"; then [ "$1" = there ] && return 0; else [ "$1" = gone ] && return 0; fi
-        sleep 0.1
-    done
-    return 1
-}
+. "$(dirname "$0")/x11_windows.sh"
 start() {
     "$tolvin" 2>>"$HOME/stderr.txt" &
     pid=$!
